@@ -1,0 +1,57 @@
+#pragma once
+
+// The recomputation of every result text from the window's selections.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "colour_code.h"
+
+namespace vexil {
+
+enum class ComponentKind { Resistance, Capacitance, Inductance };
+enum class BandCount { Three = 3, Four = 4, Five = 5 };
+
+// The stored colour of each band position; element 0 is band 1.
+using BandSelection = std::array<ColourIndex, 5>;
+
+enum class ResultField { Result, Result2, Result3, Result4, R_Full, Ed_Izm };
+
+// Everything one recomputation shows. `result4` is only produced for
+// capacitance; for the other kinds the voltage field keeps its old text.
+struct ResultTexts {
+    std::string result;   // significant digits, leading zeros kept
+    std::string result2;  // multiplier
+    std::string result3;  // tolerance
+    std::optional<std::string> result4;  // rated voltage
+    std::string rFull;    // nominal value, scaled, with its unit
+    std::string edIzm;    // base unit
+
+    bool operator==(const ResultTexts&) const = default;
+};
+
+// What the recomputation needs of a window: the selections it reads and
+// the result fields it writes.
+class DecoderView {
+public:
+    virtual ~DecoderView() = default;
+
+    virtual ComponentKind componentKind() const = 0;
+    virtual BandCount bandCount() const = 0;
+    virtual BandSelection bandSelection() const = 0;
+    // The user's decimal separator, e.g. "," in the Russian locale.
+    virtual std::string decimalSeparator() const = 0;
+
+    virtual void setResultText(ResultField field, std::string_view text) = 0;
+};
+
+// The pure computation underneath Tabl.
+ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount count,
+                   const BandSelection& bands, std::string_view decimalSeparator);
+
+// Reads the view's selections and rewrites its result fields.
+void Tabl(DecoderView& view, const DecoderTables& tables);
+
+}  // namespace vexil
