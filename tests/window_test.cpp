@@ -1,0 +1,293 @@
+// The window as it opens: every control in place, painted in its colours,
+// with the first results shown.
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "vexil.h"
+
+using vexil::Vexil;
+
+namespace {
+
+// Twips to pixels the way the layout is given: 15 twips a pixel, rounded.
+QRect px(int left, int top, int width, int height)
+{
+    const auto p = [](int twips) { return (twips + 7) / 15; };
+    return {p(left), p(top), p(width), p(height)};
+}
+
+constexpr int swatchTop(int colour)
+{
+    return colour < 10 ? 4920 - 360 * colour : 5280 + 360 * (colour - 10);
+}
+
+const unsigned kPalette[12] = {0x000000, 0x804040, 0xFF0000, 0xFF8000, 0xFFFF00, 0x00C000,
+                               0x00C0C0, 0xFF00FF, 0x808080, 0xFFFFFF, 0xFFC080, 0xC0C0C0};
+
+QPoint centreIn(QWidget* w)
+{
+    return w->mapTo(w->window(), w->rect().center());
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void windowItself()
+    {
+        Vexil window;
+        QCOMPARE(window.objectName(), QStringLiteral("Vexil"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Vexil...!"));
+        QCOMPARE(window.size(), QSize(441, 407));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        const auto sizes = window.windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(32, 32)));
+    }
+
+    void controlGeometry_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("rect");
+        const auto row = [](const char* name, const char* parent, QRect rect) {
+            QTest::newRow(name) << QString::fromLatin1(parent) << rect;
+        };
+        row("Frame2", "Vexil", px(120, 0, 2655, 1575));
+        row("Label23", "Frame2", px(120, 150, 1215, 255));
+        row("Op_R", "Frame2", px(360, 480, 2175, 255));
+        row("Op_C", "Frame2", px(360, 840, 2175, 255));
+        row("Op_G", "Frame2", px(360, 1200, 2175, 255));
+        row("Frame1", "Vexil", px(120, 1560, 2655, 855));
+        row("Label1", "Frame1", px(120, 150, 2415, 255));
+        row("L3_En", "Frame1", px(120, 480, 495, 255));
+        row("L4_En", "Frame1", px(975, 480, 495, 255));
+        row("L5_En", "Frame1", px(1800, 480, 495, 255));
+        row("Label14", "Vexil", px(240, 2520, 975, 255));
+        row("Label15", "Vexil", px(1440, 2520, 1215, 255));
+        row("Result", "Vexil", px(240, 2715, 570, 270));
+        row("Ed_Izm", "Vexil", px(840, 2715, 405, 270));
+        row("Label17", "Vexil", px(1260, 2775, 165, 225));
+        row("Result2", "Vexil", px(1440, 2730, 1215, 270));
+        row("Label22", "Vexil", px(216, 3108, 2436, 240));
+        row("R_Full", "Vexil", px(240, 3315, 2415, 285));
+        row("Label16", "Vexil", px(225, 3825, 1575, 255));
+        row("Result3", "Vexil", px(225, 4035, 1575, 285));
+        row("Result4_Txt", "Vexil", px(225, 4425, 1575, 255));
+        row("Result4", "Vexil", px(225, 4635, 1575, 285));
+        row("Exit_Btn", "Vexil", px(240, 5520, 1575, 375));
+        row("Shape3", "Vexil", px(2880, 120, 3615, 5895));
+        row("Shape1", "Vexil", px(3240, 720, 2655, 735));
+        row("Label21", "Vexil", px(5640, 240, 735, 255));
+        const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
+        for (int b = 1; b <= 5; ++b) {
+            const int left = 3360 + 480 * (b - 1);
+            row(headings[b - 1], "Vexil", px(left, 240, 255, 255));
+            QTest::addRow("Line%d", b) << "Vexil" << px(left, 600, 255, 975);
+            for (int i = 0; i < (b <= 2 ? 10 : 12); ++i)
+                QTest::addRow("L%d_%d", b, i) << "Vexil" << px(left, swatchTop(i), 255, 255);
+        }
+        // Colour names, white at the top down to black, then gold and silver.
+        const int rowColours[] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 10, 11};
+        for (int n = 0; n < 12; ++n)
+            QTest::addRow("Label%d", n + 2) << "Vexil" << px(5640, swatchTop(rowColours[n]), 855, 255);
+    }
+
+    void controlGeometry()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QRect, rect);
+        Vexil window;
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        const auto found = window.findChildren<QWidget*>(name);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.front()->parentWidget()->objectName(), parent);
+        QCOMPARE(found.front()->geometry(), rect);
+    }
+
+    void leadsOfTheDrawing()
+    {
+        Vexil window;
+        const auto leads = window.findChildren<QWidget*>(QStringLiteral("Shape2"));
+        QCOMPARE(leads.size(), 2);
+        for (auto* lead : leads) {
+            const auto expected = lead->property("index").toInt() == 1 ? px(3000, 1005, 375, 135)
+                                                                       : px(5640, 1005, 615, 135);
+            QCOMPARE(lead->geometry(), expected);
+        }
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("text");
+        const char* rows[][2] = {
+            {"Label23", "Элемент"},       {"Op_R", "Сопротивление"},     {"Op_C", "Емкость"},
+            {"Op_G", "Индуктивность"},    {"Label1", "Кол-во полос"},    {"L3_En", "3"},
+            {"L4_En", "4"},               {"L5_En", "5"},                {"Label14", "Номинал"},
+            {"Label15", "Множитель"},     {"Label17", "x"},              {"Label22", "то есть (короче)"},
+            {"Label16", "Допуск + -"},    {"Result4_Txt", "Напряжение"}, {"Exit_Btn", "Закрыть"},
+            {"Label18", "1"},             {"Label19", "2"},              {"Label20", "3"},
+            {"Lab_4", "4"},               {"Lab_5", "5"},                {"Label21", "№ полос"},
+            {"Label2", "Белый"},          {"Label3", "Серый"},           {"Label4", "Фиолет."},
+            {"Label5", "Голубой"},        {"Label6", "Зеленый"},         {"Label7", "Желтый"},
+            {"Label8", "Оранжев."},       {"Label9", "Красный"},         {"Label10", "Коричнев."},
+            {"Label11", "Черный"},        {"Label12", "Золотой"},        {"Label13", "Серебр."},
+            {"Line1", ""},                {"L3_11", ""},
+        };
+        for (const auto& [name, text] : rows)
+            QTest::newRow(name) << QString::fromUtf8(text);
+    }
+
+    void captions()
+    {
+        QFETCH(QString, text);
+        Vexil window;
+        auto* w = window.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(w);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            QCOMPARE(label->text(), text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            QCOMPARE(button->text(), text);
+        else
+            QFAIL("not a captioned control");
+    }
+
+    void captionsFitTheirBoxes()
+    {
+        Vexil window;
+        for (auto* label : window.findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QFontMetrics metrics(label->font());
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
+            QVERIFY2(metrics.height() <= label->height() + 1, qPrintable(label->objectName()));
+        }
+        for (auto* option : window.findChildren<QRadioButton*>()) {
+            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
+        }
+    }
+
+    void stateAtStart()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList hidden{"Result4", "Result4_Txt", "L3_10", "L3_11"};
+        for (auto* w : window.findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->parentWidget() == nullptr)
+                continue;  // Qt's own helpers
+            QCOMPARE_NE(w->isVisible(), hidden.contains(w->objectName()));
+        }
+        const QStringList checked{"Op_R", "L5_En"};
+        for (auto* option : window.findChildren<QRadioButton*>())
+            QCOMPARE(option->isChecked(), checked.contains(option->objectName()));
+        for (int band = 1; band <= 5; ++band)
+            QCOMPARE(window.bandChoice(band), 9);
+    }
+
+    void firstResults()
+    {
+        Vexil window;
+        const std::pair<const char*, const char*> expected[] = {
+            {"Result", "999"},  {"Result2", "1000000000"},  {"Result3", "+80% -20% (Z)"},
+            {"Ed_Izm", "Ом"}, {"R_Full", "999000 МОм"}, {"Result4", ""},
+        };
+        for (const auto& [name, text] : expected) {
+            auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+            QVERIFY(field);
+            QCOMPARE(field->text(), QString::fromUtf8(text));
+        }
+    }
+
+    void paintedColours()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const auto at = [&](QPoint p) { return image.pixelColor(p).rgb() & 0xFFFFFF; };
+        const auto widget = [&](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+
+        QCOMPARE(at({5, 400}), 0x004040u);      // window background
+        QCOMPARE(at({220, 60}), 0x008000u);     // body
+        QCOMPARE(at({216, 60}), 0x00C000u);     // body outline
+        QCOMPARE(at({205, 71}), 0xC0FFC0u);     // left lead
+        QCOMPARE(at({410, 71}), 0xC0FFC0u);     // right lead
+        QCOMPARE(at({192, 200}), 0xC0FFC0u);    // outline round the chart
+        QCOMPARE(at({432, 395}), 0xC0FFC0u);
+        for (int band = 1; band <= 5; ++band) {
+            auto* stripe = widget(qPrintable(QStringLiteral("Line%1").arg(band)));
+            QVERIFY(stripe);
+            QCOMPARE(at(centreIn(stripe)), 0xFFFFFFu);
+            QCOMPARE(at(stripe->geometry().topLeft() + QPoint(4, 0)), 0x000000u);  // its border
+            // The stripe stands above the body and reaches past it.
+            QCOMPARE(at(stripe->geometry().topLeft() + QPoint(8, 50)), 0xFFFFFFu);
+        }
+        for (auto* swatch : window.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")))) {
+            if (!swatch->isVisible())
+                continue;
+            const int colour = swatch->objectName().section(QLatin1Char('_'), 1).toInt();
+            QCOMPARE(at(centreIn(swatch)), kPalette[colour]);
+            QCOMPARE(at(swatch->geometry().topLeft()), 0x000000u);
+        }
+        // Band 3 shows no gold or silver at start: the background shows through.
+        QCOMPARE(at(px(4320, 5280, 255, 255).center()), 0x004040u);
+        for (const char* field : {"R_Full", "Result3"}) {
+            auto* w = widget(field);
+            QCOMPARE(at(w->geometry().topLeft() + QPoint(4, w->height() / 2)), 0xC0C0C0u);
+        }
+    }
+
+    void focusOrder()
+    {
+        Vexil window;
+        const QStringList expected{"Op_R",   "Op_C",    "Op_G",    "L3_En",   "L4_En",   "L5_En",   "Result",
+                                   "Ed_Izm", "Result2", "R_Full",  "Result3", "Result4", "Exit_Btn"};
+        QStringList order;
+        QWidget* w = window.findChild<QWidget*>(QStringLiteral("Op_R"));
+        QVERIFY(w);
+        do {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w->objectName() != QStringLiteral("Op_R"));
+        QCOMPARE(order, expected);
+    }
+
+    void resultFieldsAreReadOnly()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* field = window.findChild<QLineEdit*>(QStringLiteral("R_Full"));
+        QVERIFY(field);
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("123"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("999000 МОм"));
+    }
+
+    void closeButtonEndsTheApplication()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("Exit_Btn"));
+        QVERIFY(button);
+        QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // should it never quit
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,491 @@
+#include "vexil.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shape.h"
+#include "swatch.h"
+#include "twips.h"
+
+namespace vexil {
+
+namespace {
+
+const QColor kBackground{0x00, 0x40, 0x40};
+const QColor kCaptionText{0xC0, 0xFF, 0xC0};
+const QColor kGroupTitleText{0x00, 0xFF, 0x00};
+const QColor kFieldBackground{0xC0, 0xC0, 0xC0};
+const QColor kBody{0x00, 0x80, 0x00};
+const QColor kBodyOutline{0x00, 0xC0, 0x00};
+const QColor kBorder{Qt::black};
+
+QColor displayColour(ColourIndex colour)
+{
+    return QColor::fromRgb(ColourPalette.at(static_cast<std::size_t>(colour)).rgb);
+}
+
+// "MS Sans Serif" 8.25 pt is 11 pixels at 96 dpi; where it is missing (every
+// Linux desktop) the metric twin of Arial is the closest face that keeps every
+// caption inside its box.
+QFont sansSerif(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+// "Arial" 9 pt, 12 pixels at 96 dpi.
+QFont arialBold()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(12);
+    font.setBold(true);
+    return font;
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+template <typename W>
+W* place(W* widget, const char* name, const TwipsRect& rect)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(toPixels(rect));
+    return widget;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const char* text, const TwipsRect& rect,
+                Qt::Alignment alignment, const QFont& font)
+{
+    auto* label = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    return label;
+}
+
+// A caption-less label with a single-line border and a coloured background.
+template <typename L>
+L* colourLabel(QWidget* parent, const char* name, const TwipsRect& rect, const QColor& colour)
+{
+    auto* label = place(new L(parent), name, rect);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, kBorder);
+    label->setPalette(palette);
+    return label;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const char* text, const TwipsRect& rect)
+{
+    auto* button = place(new QRadioButton(QString::fromUtf8(text), parent), name, rect);
+    button->setFont(sansSerif(true));
+    return button;
+}
+
+QFrame* frame(QWidget* parent, const char* name, const TwipsRect& rect)
+{
+    auto* f = place(new QFrame(parent), name, rect);
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return f;
+}
+
+// Colour chart geometry, in twips.
+constexpr int kChartTop = 1680;
+constexpr int kRowPitch = 360;
+constexpr int kColumnPitch = 480;
+constexpr int kFirstColumnLeft = 3360;
+constexpr int kCellSize = 255;
+constexpr int kNamesLeft = 5640;
+
+constexpr int columnLeft(int band)
+{
+    return kFirstColumnLeft + kColumnPitch * (band - 1);
+}
+
+// Rows run white (top) down to black, then gold and silver below black.
+constexpr int rowFromTop(ColourIndex colour)
+{
+    return colour <= kWhite ? kWhite - colour : colour;
+}
+
+constexpr int rowTop(ColourIndex colour)
+{
+    return kChartTop + kRowPitch * rowFromTop(colour);
+}
+
+constexpr ColourIndex coloursOfBand(int band)
+{
+    return band <= 2 ? kDigitCount : kColourCount;
+}
+
+QString indexedName(const char* stem, int number)
+{
+    return QLatin1String(stem) + QString::number(number);
+}
+
+}  // namespace
+
+Vexil::Vexil(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Vexil"));
+    setWindowTitle(QStringLiteral("Vexil...!"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(toPixels({0, 0, 6615, 6105}).size());
+
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/vexil/icon-16.png"), {16, 16});
+    icon.addFile(QStringLiteral(":/vexil/icon-32.png"), {32, 32});
+    setWindowIcon(icon);
+
+    // Every frame, option and caption inherits the dark teal and pale green.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, kCaptionText);
+    setPalette(palette);
+    setFont(sansSerif(false));
+
+    buildColourChart();
+    buildKindGroup();
+    buildBandCountGroup();
+    buildResults();
+    setTabOrder();
+
+    Form_Load();
+}
+
+void Vexil::buildKindGroup()
+{
+    auto* group = frame(this, "Frame2", {120, 0, 2655, 1575});
+    auto* title = caption(group, "Label23", "Элемент", {120, 150, 1215, 255}, Qt::AlignLeft, sansSerif(true));
+    setColour(title, QPalette::WindowText, kGroupTitleText);
+    Op_R = option(group, "Op_R", "Сопротивление", {360, 480, 2175, 255});
+    Op_C = option(group, "Op_C", "Емкость", {360, 840, 2175, 255});
+    Op_G = option(group, "Op_G", "Индуктивность", {360, 1200, 2175, 255});
+    Op_R->setChecked(true);
+
+    // A handler runs whenever its option becomes selected, by a click or from code.
+    connect(Op_R, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_R_Click(); });
+    connect(Op_C, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_C_Click(); });
+    connect(Op_G, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_G_Click(); });
+}
+
+void Vexil::buildBandCountGroup()
+{
+    auto* group = frame(this, "Frame1", {120, 1560, 2655, 855});
+    auto* title =
+        caption(group, "Label1", "Кол-во полос", {120, 150, 2415, 255}, Qt::AlignLeft, sansSerif(true));
+    setColour(title, QPalette::WindowText, kGroupTitleText);
+    L3_En = option(group, "L3_En", "3", {120, 480, 495, 255});
+    L4_En = option(group, "L4_En", "4", {975, 480, 495, 255});
+    L5_En = option(group, "L5_En", "5", {1800, 480, 495, 255});
+    L5_En->setChecked(true);
+
+    connect(L3_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L3_En_Click(); });
+    connect(L4_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L4_En_Click(); });
+    connect(L5_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L5_En_Click(); });
+}
+
+void Vexil::buildResults()
+{
+    const auto bold = sansSerif(true);
+    caption(this, "Label14", "Номинал", {240, 2520, 975, 255}, Qt::AlignLeft, bold);
+    caption(this, "Label15", "Множитель", {1440, 2520, 1215, 255}, Qt::AlignLeft, bold);
+    caption(this, "Label17", "x", {1260, 2775, 165, 225}, Qt::AlignHCenter, bold);
+    caption(this, "Label22", "то есть (короче)", {216, 3108, 2436, 240}, Qt::AlignHCenter, bold);
+    caption(this, "Label16", "Допуск + -", {225, 3825, 1575, 255}, Qt::AlignLeft, bold);
+    Result4_Txt = caption(this, "Result4_Txt", "Напряжение", {225, 4425, 1575, 255}, Qt::AlignLeft, bold);
+    Result4_Txt->hide();
+
+    struct FieldSpec {
+        ResultField field;
+        const char* name;
+        TwipsRect rect;
+        Qt::Alignment alignment;
+    };
+    const FieldSpec fields[] = {
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
+    };
+    const auto font = arialBold();
+    for (const auto& spec : fields) {
+        auto* field = place(new QLineEdit(this), spec.name, spec.rect);
+        field->setFont(font);
+        field->setAlignment(spec.alignment | Qt::AlignVCenter);
+        field->setReadOnly(true);
+        setColour(field, QPalette::Base, kFieldBackground);
+        resultFields_.at(static_cast<std::size_t>(spec.field)) = field;
+    }
+    resultFields_.at(static_cast<std::size_t>(ResultField::Result4))->hide();
+
+    Exit_Btn = place(new QPushButton(QStringLiteral("Закрыть"), this), "Exit_Btn", {240, 5520, 1575, 375});
+    Exit_Btn->setFont(bold);
+    connect(Exit_Btn, &QPushButton::clicked, this, &Vexil::Exit_Btn_Click);
+}
+
+void Vexil::buildColourChart()
+{
+    // Stacked bottom to top: outline, leads, body, stripes.
+    place(new Shape(kCaptionText, std::nullopt, this), "Shape3", {2880, 120, 3615, 5895});
+    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {5640, 1005, 615, 135})->setProperty("index", 0);
+    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {3000, 1005, 375, 135})->setProperty("index", 1);
+    place(new Shape(kBodyOutline, kBody, this), "Shape1", {3240, 720, 2655, 735});
+
+    const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
+    for (int band = 1; band <= 5; ++band) {
+        const auto left = columnLeft(band);
+        auto* heading = caption(this, headings[band - 1], "", {left, 240, kCellSize, kCellSize},
+                                Qt::AlignHCenter, sansSerif(true));
+        heading->setText(QString::number(band));
+        if (band == 4)
+            Lab_4 = heading;
+        if (band == 5)
+            Lab_5 = heading;
+
+        lines_.at(static_cast<std::size_t>(band - 1)) =
+            colourLabel<QLabel>(this, "", {left, 600, kCellSize, 975}, displayColour(kWhite));
+        line(band)->setObjectName(indexedName("Line", band));
+
+        for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
+            auto* cell =
+                colourLabel<Swatch>(this, "", {left, rowTop(colour), kCellSize, kCellSize}, displayColour(colour));
+            cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
+            swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
+            connect(cell, &Swatch::clicked, this, [this, band, colour] { SelectBandColour(band, colour); });
+        }
+    }
+    // Band 3 offers gold and silver only with three or four bands.
+    swatch(3, kGold)->hide();
+    swatch(3, kSilver)->hide();
+
+    caption(this, "Label21", "№ полос", {kNamesLeft, 240, 735, kCellSize}, Qt::AlignLeft, font());
+    for (ColourIndex colour = 0; colour < kColourCount; ++colour) {
+        auto* name = caption(this, "", ColourPalette.at(static_cast<std::size_t>(colour)).name.data(),
+                             {kNamesLeft, rowTop(colour), 855, kCellSize}, Qt::AlignLeft, font());
+        name->setObjectName(indexedName("Label", 2 + rowFromTop(colour)));
+    }
+}
+
+void Vexil::setTabOrder()
+{
+    QWidget* order[] = {Op_R,
+                        Op_C,
+                        Op_G,
+                        L3_En,
+                        L4_En,
+                        L5_En,
+                        resultFields_[static_cast<std::size_t>(ResultField::Result)],
+                        resultFields_[static_cast<std::size_t>(ResultField::Ed_Izm)],
+                        resultFields_[static_cast<std::size_t>(ResultField::Result2)],
+                        resultFields_[static_cast<std::size_t>(ResultField::R_Full)],
+                        resultFields_[static_cast<std::size_t>(ResultField::Result3)],
+                        resultFields_[static_cast<std::size_t>(ResultField::Result4)],
+                        Exit_Btn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+ColourIndex Vexil::bandChoice(int band) const
+{
+    return BandSelection_.at(static_cast<std::size_t>(band - 1));
+}
+
+Swatch* Vexil::swatch(int band, ColourIndex colour) const
+{
+    return swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
+}
+
+QLabel* Vexil::line(int band) const
+{
+    return lines_.at(static_cast<std::size_t>(band - 1));
+}
+
+void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool visible)
+{
+    for (int colour = firstColour; colour <= lastColour; ++colour)
+        swatch(band, static_cast<ColourIndex>(colour))->setVisible(visible);
+}
+
+// ---- Start-up and exit -----------------------------------------------------
+
+void Vexil::Form_Load()
+{
+    tables_ = buildDecoderTables();
+    BandSelection_.fill(kWhite);
+    Tabl();
+}
+
+void Vexil::Exit_Btn_Click()
+{
+    close();
+}
+
+// ---- Band colour -------------------------------------------------------------
+
+void Vexil::chooseBandColour(int band, ColourIndex colour)
+{
+    const QColor shown = swatch(band, colour)->palette().color(QPalette::Window);
+    setColour(line(band), QPalette::Window, shown);
+    BandSelection_.at(static_cast<std::size_t>(band - 1)) = colour;
+}
+
+void Vexil::SelectBandColour(int band, ColourIndex colour)
+{
+    chooseBandColour(band, colour);
+    Tabl();
+}
+
+// ---- Band count --------------------------------------------------------------
+
+// What one band-count handler shows (true) and hides (false), in the order
+// it does so.
+struct Vexil::BandColumns {
+    bool band3GoldSilver;             // L3_10, L3_11
+    bool heading5;                    // Lab_5
+    bool heading4;                    // Lab_4
+    std::optional<bool> column5;      // Line5 and L5_0..L5_11; untouched when empty
+    bool column4;                     // Line4, L4_0, L4_10, L4_11
+    bool band4Digits;                 // L4_1..L4_9
+};
+
+void Vexil::showBandColumns(const BandColumns& c)
+{
+    setSwatchesVisible(3, kGold, kSilver, c.band3GoldSilver);
+    Lab_5->setVisible(c.heading5);
+    Lab_4->setVisible(c.heading4);
+    if (c.column5) {
+        line(5)->setVisible(*c.column5);
+        setSwatchesVisible(5, kBlack, kSilver, *c.column5);
+    }
+    line(4)->setVisible(c.column4);
+    swatch(4, kBlack)->setVisible(c.column4);
+    setSwatchesVisible(4, 1, 9, c.band4Digits);
+    setSwatchesVisible(4, kGold, kSilver, c.column4);
+}
+
+void Vexil::L3_En_Click()
+{
+    showBandColumns({true, false, false, false, false, false});
+    Tabl();
+}
+
+void Vexil::L4_En_Click()
+{
+    const bool inductance = Op_G->isChecked();
+    // An inductor's tolerance band offers black, gold and silver only; its
+    // fifth column stays as the inductance handler left it.
+    if (inductance)
+        showBandColumns({true, false, true, std::nullopt, true, false});
+    else
+        showBandColumns({true, false, true, false, true, true});
+    Tabl();
+}
+
+void Vexil::L5_En_Click()
+{
+    showBandColumns({false, true, true, true, true, true});
+    Tabl();
+}
+
+// ---- Component kind ----------------------------------------------------------
+
+void Vexil::showForResistanceOrCapacitance(bool voltage)
+{
+    resultFields_[static_cast<std::size_t>(ResultField::Result4)]->setVisible(voltage);
+    Result4_Txt->setVisible(voltage);
+    if (!L3_En->isChecked())
+        setSwatchesVisible(4, kBlack, kSilver, true);
+    L5_En->show();
+    for (ColourIndex colour = kWhite; colour >= 5; --colour)
+        swatch(3, colour)->show();
+    Tabl();
+}
+
+void Vexil::Op_R_Click()
+{
+    showForResistanceOrCapacitance(false);
+}
+
+void Vexil::Op_C_Click()
+{
+    showForResistanceOrCapacitance(true);
+}
+
+void Vexil::Op_G_Click()
+{
+    resultFields_[static_cast<std::size_t>(ResultField::Result4)]->hide();
+    Result4_Txt->hide();
+    L4_En->setChecked(true);  // runs L4_En_Click, nested, when the count changes
+    Lab_4->show();
+    line(5)->hide();
+    setSwatchesVisible(5, kBlack, kSilver, false);
+    L5_En->hide();
+    setSwatchesVisible(4, 1, 9, false);
+    chooseBandColour(4, kGold);
+    for (ColourIndex colour = kWhite; colour >= 5; --colour)
+        swatch(3, colour)->hide();
+    Tabl();
+}
+
+// ---- Recomputation -------------------------------------------------------------
+
+void Vexil::Tabl()
+{
+    vexil::Tabl(*this, tables_);
+}
+
+ComponentKind Vexil::componentKind() const
+{
+    if (Op_R->isChecked())
+        return ComponentKind::Resistance;
+    if (Op_G->isChecked())
+        return ComponentKind::Inductance;
+    return ComponentKind::Capacitance;
+}
+
+BandCount Vexil::bandCount() const
+{
+    if (L3_En->isChecked())
+        return BandCount::Three;
+    if (L4_En->isChecked())
+        return BandCount::Four;
+    return BandCount::Five;
+}
+
+BandSelection Vexil::bandSelection() const
+{
+    return BandSelection_;
+}
+
+std::string Vexil::decimalSeparator() const
+{
+    return locale().decimalPoint().toStdString();
+}
+
+void Vexil::setResultText(ResultField field, std::string_view text)
+{
+    resultFields_.at(static_cast<std::size_t>(field))
+        ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace vexil

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "decoder.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vexil {
+
+class Swatch;
+
+// The one window of the program: the component kind and band count, the
+// colour chart with its drawing, and the results.
+class Vexil : public QWidget, private DecoderView {
+    Q_OBJECT
+
+public:
+    explicit Vexil(QWidget* parent = nullptr);
+
+    // The colour stored for band 1..5.
+    ColourIndex bandChoice(int band) const;
+
+private:
+    void buildKindGroup();
+    void buildBandCountGroup();
+    void buildResults();
+    void buildColourChart();
+    void setTabOrder();
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    void Exit_Btn_Click();
+    void SelectBandColour(int band, ColourIndex colour);
+    void L3_En_Click();
+    void L4_En_Click();
+    void L5_En_Click();
+    void Op_R_Click();
+    void Op_C_Click();
+    void Op_G_Click();
+
+    void Tabl();
+
+    struct BandColumns;
+    void showBandColumns(const BandColumns& columns);
+    void showForResistanceOrCapacitance(bool voltage);
+    // Paints band's stripe with the swatch's colour and stores the choice.
+    void chooseBandColour(int band, ColourIndex colour);
+    Swatch* swatch(int band, ColourIndex colour) const;
+    QLabel* line(int band) const;
+    void setSwatchesVisible(int band, int firstColour, int lastColour, bool visible);
+
+    // DecoderView
+    ComponentKind componentKind() const override;
+    BandCount bandCount() const override;
+    BandSelection bandSelection() const override;
+    std::string decimalSeparator() const override;
+    void setResultText(ResultField field, std::string_view text) override;
+
+    DecoderTables tables_{};
+    BandSelection BandSelection_{};
+
+    QRadioButton* Op_R = nullptr;
+    QRadioButton* Op_C = nullptr;
+    QRadioButton* Op_G = nullptr;
+    QRadioButton* L3_En = nullptr;
+    QRadioButton* L4_En = nullptr;
+    QRadioButton* L5_En = nullptr;
+    QLabel* Lab_4 = nullptr;
+    QLabel* Lab_5 = nullptr;
+    QLabel* Result4_Txt = nullptr;
+    QPushButton* Exit_Btn = nullptr;
+
+    std::array<QLineEdit*, 6> resultFields_{};  // indexed by ResultField
+    std::array<QLabel*, 5> lines_{};            // Line1..Line5
+    std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
+};
+
+}  // namespace vexil
