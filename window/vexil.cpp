@@ -7,6 +7,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 #include "shape.h"
 #include "swatch.h"
@@ -23,6 +27,8 @@ const QColor kFieldBackground{0xC0, 0xC0, 0xC0};
 const QColor kBody{0x00, 0x80, 0x00};
 const QColor kBodyOutline{0x00, 0xC0, 0x00};
 const QColor kBorder{Qt::black};
+// Qt's line edit keeps this many pixels free on each side of its text.
+constexpr int kLineEditMargin = 2;
 
 QColor displayColour(ColourIndex colour)
 {
@@ -141,7 +147,7 @@ QString indexedName(const char* stem, int number)
 
 }  // namespace
 
-Vexil::Vexil(QWidget* parent) : QWidget(parent)
+Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
 {
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QStringLiteral("Vexil...!"));
@@ -227,10 +233,9 @@ void Vexil::buildResults()
         {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
         {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
     };
-    const auto font = arialBold();
     for (const auto& spec : fields) {
         auto* field = place(new QLineEdit(this), spec.name, spec.rect);
-        field->setFont(font);
+        field->setFont(fieldFont_);
         field->setAlignment(spec.alignment | Qt::AlignVCenter);
         field->setReadOnly(true);
         setColour(field, QPalette::Base, kFieldBackground);
@@ -484,8 +489,24 @@ std::string Vexil::decimalSeparator() const
 
 void Vexil::setResultText(ResultField field, std::string_view text)
 {
-    resultFields_.at(static_cast<std::size_t>(field))
-        ->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    auto* edit = resultFields_.at(static_cast<std::size_t>(field));
+    const auto newText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (edit->text() == newText)
+        return;
+    edit->setText(newText);
+
+    // "мкГн" is wider than the unit field of the layout: narrow the letters
+    // until a text fits rather than cut it off.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const int available = edit->width() - 2 * (frame + kLineEditMargin);
+    const int needed = QFontMetrics(fieldFont_).horizontalAdvance(newText);
+    QFont font = fieldFont_;
+    if (needed > available)
+        font.setStretch(std::max(50, 100 * available / needed));
+    if (font != edit->font())
+        edit->setFont(font);
 }
 
 }  // namespace vexil

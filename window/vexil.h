@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -63,6 +64,7 @@ private:
     std::string decimalSeparator() const override;
     void setResultText(ResultField field, std::string_view text) override;
 
+    QFont fieldFont_;  // of the six result fields
     DecoderTables tables_{};
     BandSelection BandSelection_{};
 

@@ -1,0 +1,320 @@
+// Decoding by clicking: swatches, band count and component kind.
+#include <QtTest>
+
+#include <random>
+
+#include "window_probe.h"
+
+using vexil::Vexil;
+using namespace probe;
+
+namespace {
+
+enum Colour { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
+
+struct Expectation {
+    QStringList clicks;
+    std::map<QString, QString> fields;  // result field -> text
+    std::map<int, int> stripes;         // band -> colour its stripe and choice show
+    QStringList shown;
+    QStringList hidden;
+    QStringList checked;
+};
+
+// Everything a user can see change, to prove that a click changed nothing.
+QStringList snapshot(Vexil& window)
+{
+    QStringList state;
+    for (auto* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        state << w->objectName() + (w->isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            state << edit->text();
+        if (auto* option = qobject_cast<QRadioButton*>(w))
+            state << QString::number(option->isChecked());
+        if (w->objectName().startsWith(QLatin1String("Line")))
+            state << w->palette().color(QPalette::Window).name();
+    }
+    for (int band = 1; band <= 5; ++band)
+        state << QString::number(window.bandChoice(band));
+    return state;
+}
+
+// What the band-count and kind handlers leave visible, as a function of the
+// selected kind and band count alone.
+std::map<QString, bool> governedVisibility(vexil::ComponentKind kind, int count)
+{
+    using vexil::ComponentKind;
+    std::map<QString, bool> v;
+    const auto set = [&](std::initializer_list<const char*> patterns, bool shown) {
+        for (const auto& name : names(patterns))
+            v[name] = shown;
+    };
+    set({"Result4", "Result4_Txt"}, kind == ComponentKind::Capacitance);
+    set({"L5_En", "L3_5-9"}, kind != ComponentKind::Inductance);
+    set({"L4_1-9"}, kind != ComponentKind::Inductance && count >= 4);
+    set({"L4_0", "L4_10-11", "Line4", "Lab_4"}, count >= 4);
+    set({"L5_0-11", "Line5", "Lab_5"}, count == 5);
+    set({"L3_10-11"}, count <= 4);
+    return v;
+}
+
+}  // namespace
+
+class InteractionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void clickSequences_data()
+    {
+        QTest::addColumn<Expectation>("e");
+        const auto S = [](std::initializer_list<const char*> p) { return names(p); };
+
+        QTest::newRow("one swatch from start")
+            << Expectation{S({"L4_2"}),
+                           {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
+                           {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}}, {}, {}, {}};
+        QTest::newRow("same swatch twice")
+            << Expectation{S({"L1_2", "L1_2"}), {{"Result", "299"}, {"R_Full", "299000 МОм"}},
+                           {{1, red}, {2, white}, {5, white}}, {}, {}, {}};
+        QTest::newRow("four-band resistor")
+            << Expectation{S({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
+                           {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
+                           {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
+                           S({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
+                           S({"Lab_5", "Line5", "L5_0-11", "Result4"}), S({"Op_R", "L4_En"})};
+        QTest::newRow("gold in band 3 kept at five bands")
+            << Expectation{S({"L4_En", "L3_10", "L5_En"}),
+                           {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
+                           {{3, gold}}, S({"Line5", "Lab_5", "L5_0-11"}), S({"L3_10-11"}), S({"L5_En"})};
+        QTest::newRow("five to three and back keeps columns 4 and 5")
+            << Expectation{S({"L4_3", "L5_2", "L3_En", "L5_En"}), {{"Result3", "2% (G)"}},
+                           {{4, orange}, {5, red}}, S({"Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_10-11"}),
+                           {}};
+        QTest::newRow("three bands hide columns 4 and 5")
+            << Expectation{S({"L3_En"}), {{"Result", "99"}, {"Result3", "+-20%"}}, {},
+                           S({"L3_10-11", "Line1", "Line3", "Label20"}),
+                           S({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_En"})};
+        QTest::newRow("inductance from three bands")
+            << Expectation{S({"L3_En", "Op_G"}),
+                           {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
+                           {{4, gold}}, S({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
+                           S({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
+                           S({"L4_En", "Op_G"})};
+        QTest::newRow("inductance from five bands")
+            << Expectation{S({"Op_G"}), {{"Result2", "1000000000"}}, {{3, white}, {4, gold}},
+                           S({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
+                           S({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}), S({"L4_En"})};
+        QTest::newRow("inductance resets band 4 to gold")
+            << Expectation{S({"L4_En", "L4_0", "Op_G"}), {{"Result3", "5% (J)"}}, {{4, gold}}, {}, {}, {}};
+        QTest::newRow("inductor, four bands")
+            << Expectation{S({"Op_G", "L1_2", "L2_2", "L3_2"}),
+                           {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}}, {}, {}, {}, {}};
+        QTest::newRow("inductor, three bands")
+            << Expectation{S({"Op_G", "L3_En", "L1_1", "L2_0", "L3_1"}),
+                           {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}}, {}, {}, S({"L4_0", "Line4"}), {}};
+        QTest::newRow("inductance, 3 then 4 bands offers black, gold, silver")
+            << Expectation{S({"Op_G", "L4_11", "L3_En", "L4_En"}), {{"Result3", "10% (K)"}}, {{4, silver}},
+                           S({"L4_0", "L4_10-11", "Line4"}), S({"L4_1-9", "Line5"}), {}};
+        QTest::newRow("inductance, 3 bands, then capacitance")
+            << Expectation{S({"Op_G", "L3_En", "Op_C"}), {{"Result4", "500v"}, {"Ed_Izm", "пФ"}}, {},
+                           S({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}), S({"L4_0-11", "Line5"}),
+                           S({"L3_En", "Op_C"})};
+        QTest::newRow("inductance back to resistance")
+            << Expectation{S({"Op_G", "Op_R"}), {{"Ed_Izm", "Ом"}}, {{4, gold}},
+                           S({"L4_0-11", "L5_En", "L3_5-9"}), S({"L5_0-11", "Line5", "Lab_5", "Result4"}),
+                           S({"L4_En"})};
+        QTest::newRow("capacitor, three bands")
+            << Expectation{S({"Op_C", "L3_En", "L1_1", "L2_0", "L3_3"}),
+                           {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}}, {},
+                           S({"Result4", "Result4_Txt"}), {}, {}};
+        QTest::newRow("capacitor, five bands")
+            << Expectation{S({"Op_C", "L1_2", "L2_2", "L3_4", "L4_10", "L5_1"}),
+                           {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}}, {}, {}, {}, {}};
+        QTest::newRow("capacitance to resistance keeps the voltage text")
+            << Expectation{S({"Op_C", "L5_2", "Op_R"}), {{"Result4", "20v"}, {"Ed_Izm", "Ом"}}, {}, {},
+                           S({"Result4", "Result4_Txt"}), {}};
+    }
+
+    void clickSequences()
+    {
+        QFETCH(Expectation, e);
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const auto& name : e.clicks) {
+            auto* w = find(window, name);
+            QVERIFY2(w && w->isVisible(), qPrintable(name));
+            click(w);
+        }
+        for (const auto& [field, expected] : e.fields)
+            QCOMPARE(text(window, qPrintable(field)), expected);
+        for (const auto& [band, colour] : e.stripes) {
+            QCOMPARE(window.bandChoice(band), colour);
+            auto* stripe = find(window, QStringLiteral("Line%1").arg(band));
+            if (stripe->isVisible())
+                QCOMPARE(paintedColour(stripe), paletteRgb(colour));
+            else
+                QCOMPARE(stripe->palette().color(QPalette::Window).rgb() & 0xFFFFFF, paletteRgb(colour));
+        }
+        for (const auto& name : e.shown)
+            QVERIFY2(find(window, name)->isVisible(), qPrintable(name + QStringLiteral(" should be shown")));
+        for (const auto& name : e.hidden)
+            QVERIFY2(!find(window, name)->isVisible(), qPrintable(name + QStringLiteral(" should be hidden")));
+        for (const auto& name : e.checked)
+            QVERIFY2(qobject_cast<QRadioButton*>(find(window, name))->isChecked(), qPrintable(name));
+    }
+
+    void passiveControlsIgnoreClicks()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        click(find(window, QStringLiteral("L2_5")));
+        const auto before = snapshot(window);
+        const auto passive = names({"Label1", "Label2-23", "Label14-17", "Lab_4", "Lab_5", "Line1", "Line2",
+                                    "Line3", "Line4", "Line5", "Shape1", "Shape3", "Frame1", "Frame2",
+                                    "Result", "Result2", "Result3", "R_Full", "Ed_Izm"});
+        for (const auto& name : passive) {
+            auto* w = find(window, name);
+            if (!w)
+                continue;  // Label19 .. have other names
+            click(w);
+            QTest::mouseDClick(w, Qt::LeftButton);
+            QCOMPARE(snapshot(window), before);
+        }
+    }
+
+    void selectingTheCurrentCountChangesNothing()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* count : {"L5_En", "L4_En", "L3_En"}) {
+            click(find(window, QString::fromLatin1(count)));
+            const auto before = snapshot(window);
+            click(find(window, QString::fromLatin1(count)));
+            QCOMPARE(snapshot(window), before);
+        }
+    }
+
+    void resultTextsFitTheirFields()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char* kind : {"Op_R", "Op_C", "Op_G"}) {
+            click(find(window, QString::fromLatin1(kind)));
+            for (auto* field : window.findChildren<QLineEdit*>()) {
+                const int inside = field->width() - 6;  // frame and margins
+                QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(field->text()) <= inside,
+                         qPrintable(field->objectName() + QLatin1Char(' ') + field->text()));
+            }
+        }
+        // Back to a short unit, back to the full width of the letters.
+        click(find(window, QStringLiteral("Op_R")));
+        QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(), find(window, QStringLiteral("Result"))->font().stretch());
+    }
+
+    void numbersFollowTheLocale()
+    {
+        Vexil window;
+        window.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        click(find(window, QStringLiteral("L4_2")));
+        QCOMPARE(text(window, "R_Full"), QStringLiteral("99.9 кОм"));
+        click(find(window, QStringLiteral("L4_11")));
+        QCOMPARE(text(window, "Result2"), QStringLiteral("0.01"));
+        QCOMPARE(text(window, "Result3"), QStringLiteral("+80% -20% (Z)"));
+    }
+
+    // Long random click sequences, checked after every click against what
+    // must always hold.
+    void randomClicksKeepTheWindowConsistent()
+    {
+        const auto tables = vexil::buildDecoderTables();
+        constexpr int seeds = 24;
+        constexpr int clicksPerSeed = 250;
+        for (unsigned seed = 1; seed <= seeds; ++seed) {
+            Vexil window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const auto options = window.findChildren<QRadioButton*>();
+            auto clickable = window.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")));
+            QList<QWidget*> candidates(clickable.begin(), clickable.end());
+            for (auto* option : options)
+                candidates << option;
+
+            std::mt19937 random(seed);
+            vexil::BandSelection model{white, white, white, white, white};
+            QStringList sequence;
+            for (int step = 0; step < clicksPerSeed; ++step) {
+                QList<QWidget*> visible;
+                for (auto* w : candidates)
+                    if (w->isVisible())
+                        visible << w;
+                auto* target = visible.at(static_cast<qsizetype>(random() % static_cast<unsigned>(visible.size())));
+                sequence << target->objectName();
+                auto* targetOption = qobject_cast<QRadioButton*>(target);
+                const bool newlySelected = targetOption && !targetOption->isChecked();
+                click(target);
+
+                const auto failure = [&](const QString& what) {
+                    return qPrintable(QStringLiteral("seed %1: %2 after %3").arg(seed).arg(what, sequence.join(' ')));
+                };
+                // The model of the band choices.
+                static const QRegularExpression swatchName(QStringLiteral("^L(\\d)_(\\d+)$"));
+                if (const auto m = swatchName.match(target->objectName()); m.hasMatch())
+                    model.at(static_cast<std::size_t>(m.captured(1).toInt() - 1)) =
+                        static_cast<vexil::ColourIndex>(m.captured(2).toInt());
+                // Only a change of kind runs its handler.
+                if (target->objectName() == QLatin1String("Op_G") && newlySelected)
+                    model[3] = gold;
+
+                int kindsChecked = 0;
+                int countsChecked = 0;
+                for (auto* option : options) {
+                    const bool isKind = option->objectName().startsWith(QLatin1String("Op_"));
+                    (isKind ? kindsChecked : countsChecked) += option->isChecked() ? 1 : 0;
+                }
+                QVERIFY2(kindsChecked == 1 && countsChecked == 1, failure(QStringLiteral("option groups")));
+
+                const auto isChecked = [&](const char* name) {
+                    return qobject_cast<QRadioButton*>(find(window, QString::fromLatin1(name)))->isChecked();
+                };
+                const auto kind = isChecked("Op_R")   ? vexil::ComponentKind::Resistance
+                                  : isChecked("Op_G") ? vexil::ComponentKind::Inductance
+                                                      : vexil::ComponentKind::Capacitance;
+                const int count = isChecked("L3_En") ? 3 : isChecked("L4_En") ? 4 : 5;
+
+                for (int band = 1; band <= 5; ++band) {
+                    QVERIFY2(window.bandChoice(band) == model.at(static_cast<std::size_t>(band - 1)),
+                             failure(QStringLiteral("choice of band %1").arg(band)));
+                    auto* stripe = find(window, QStringLiteral("Line%1").arg(band));
+                    if (stripe->isVisible())
+                        QVERIFY2(paintedColour(stripe) == paletteRgb(window.bandChoice(band)),
+                                 failure(QStringLiteral("colour of Line%1").arg(band)));
+                }
+
+                const auto expected = vexil::decode(tables, kind, static_cast<vexil::BandCount>(count), model, ",");
+                QVERIFY2(text(window, "Result") == QString::fromStdString(expected.result), failure("Result"));
+                QVERIFY2(text(window, "Result2") == QString::fromStdString(expected.result2), failure("Result2"));
+                QVERIFY2(text(window, "Result3") == QString::fromStdString(expected.result3), failure("Result3"));
+                QVERIFY2(text(window, "R_Full") == QString::fromStdString(expected.rFull), failure("R_Full"));
+                QVERIFY2(text(window, "Ed_Izm") == QString::fromStdString(expected.edIzm), failure("Ed_Izm"));
+                if (expected.result4)
+                    QVERIFY2(text(window, "Result4") == QString::fromStdString(*expected.result4), failure("Result4"));
+
+                for (const auto& [name, shown] : governedVisibility(kind, count))
+                    QVERIFY2(find(window, name)->isVisible() == shown, failure(name + QStringLiteral(" visibility")));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(InteractionTest)
+#include "interaction_test.moc"
