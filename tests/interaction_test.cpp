@@ -1,6 +1,8 @@
 // Decoding by clicking: swatches, band count and component kind.
 #include <QtTest>
 
+#include <QAccessible>
+
 #include <random>
 
 #include "window_probe.h"
@@ -217,6 +219,49 @@ private slots:
         // Back to a short unit, back to the full width of the letters.
         click(find(window, QStringLiteral("Op_R")));
         QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(), find(window, QStringLiteral("Result"))->font().stretch());
+    }
+
+    void accessibleNamesSayWhatAndWhichColour_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        const auto row = [](const char* tag, QStringList clicks, const char* control, const char* name) {
+            QTest::newRow(tag) << clicks << QString::fromLatin1(control) << QString::fromUtf8(name);
+        };
+        row("swatch", {}, "L3_6", "Полоса 3, цвет Голубой");
+        row("gold swatch", {}, "L5_10", "Полоса 5, цвет Золотой");
+        row("stripe at start", {}, "Line2", "Полоса 2 на рисунке: Белый");
+        row("stripe after a click", {"L2_1"}, "Line2", "Полоса 2 на рисунке: Коричнев.");
+        row("stripe after two clicks", {"L2_1", "L2_0"}, "Line2", "Полоса 2 на рисунке: Черный");
+        row("stripe set by inductance", {"Op_G"}, "Line4", "Полоса 4 на рисунке: Золотой");
+        row("kind option", {}, "Op_C", "Элемент: Емкость");
+        row("count option", {}, "L4_En", "Кол-во полос: 4");
+        row("nominal value", {}, "R_Full", "Номинал");
+        row("unit", {}, "Ed_Izm", "Единица");
+        row("voltage", {}, "Result4", "Напряжение");
+        row("close", {}, "Exit_Btn", "Закрыть");
+    }
+
+    void accessibleNamesSayWhatAndWhichColour()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto before = window.grab().toImage();
+        for (const auto& c : clicks)
+            click(find(window, c));
+        auto* w = find(window, control);
+        QVERIFY(w);
+        // What assistive technology is told, not just the widget property.
+        auto* accessible = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        if (clicks.isEmpty())
+            QCOMPARE(window.grab().toImage(), before);  // names change nothing visible
     }
 
     void numbersFollowTheLocale()

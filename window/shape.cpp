@@ -14,12 +14,16 @@ Shape::Shape(QColor outline, std::optional<QColor> fill, QWidget* parent)
 
 void Shape::paintEvent(QPaintEvent*)
 {
+    // Filled rectangles only, no pen: the outline stays one logical pixel
+    // wide and sharp at any device pixel ratio.
     QPainter painter(this);
+    const QRect r = rect();
     if (fill_)
-        painter.fillRect(rect(), *fill_);
-    painter.setPen(QPen(outline_, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.fillRect(r.adjusted(1, 1, -1, -1), *fill_);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), outline_);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), outline_);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), outline_);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), outline_);
 }
 
 }  // namespace vexil

@@ -97,9 +97,11 @@ L* colourLabel(QWidget* parent, const char* name, const TwipsRect& rect, const Q
     return label;
 }
 
-QRadioButton* option(QWidget* parent, const char* name, const char* text, const TwipsRect& rect)
+QRadioButton* option(QWidget* parent, const char* name, const char* text, const TwipsRect& rect,
+                     const char* group)
 {
     auto* button = place(new QRadioButton(QString::fromUtf8(text), parent), name, rect);
+    button->setAccessibleName(QString::fromUtf8(group) + QStringLiteral(": ") + button->text());
     button->setFont(sansSerif(true));
     return button;
 }
@@ -138,6 +140,12 @@ constexpr int rowTop(ColourIndex colour)
 constexpr ColourIndex coloursOfBand(int band)
 {
     return band <= 2 ? kDigitCount : kColourCount;
+}
+
+QString colourName(ColourIndex colour)
+{
+    const auto name = ColourPalette.at(static_cast<std::size_t>(colour)).name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString indexedName(const char* stem, int number)
@@ -181,9 +189,9 @@ void Vexil::buildKindGroup()
     auto* group = frame(this, "Frame2", {120, 0, 2655, 1575});
     auto* title = caption(group, "Label23", "Элемент", {120, 150, 1215, 255}, Qt::AlignLeft, sansSerif(true));
     setColour(title, QPalette::WindowText, kGroupTitleText);
-    Op_R = option(group, "Op_R", "Сопротивление", {360, 480, 2175, 255});
-    Op_C = option(group, "Op_C", "Емкость", {360, 840, 2175, 255});
-    Op_G = option(group, "Op_G", "Индуктивность", {360, 1200, 2175, 255});
+    Op_R = option(group, "Op_R", "Сопротивление", {360, 480, 2175, 255}, "Элемент");
+    Op_C = option(group, "Op_C", "Емкость", {360, 840, 2175, 255}, "Элемент");
+    Op_G = option(group, "Op_G", "Индуктивность", {360, 1200, 2175, 255}, "Элемент");
     Op_R->setChecked(true);
 
     // A handler runs whenever its option becomes selected, by a click or from code.
@@ -198,9 +206,9 @@ void Vexil::buildBandCountGroup()
     auto* title =
         caption(group, "Label1", "Кол-во полос", {120, 150, 2415, 255}, Qt::AlignLeft, sansSerif(true));
     setColour(title, QPalette::WindowText, kGroupTitleText);
-    L3_En = option(group, "L3_En", "3", {120, 480, 495, 255});
-    L4_En = option(group, "L4_En", "4", {975, 480, 495, 255});
-    L5_En = option(group, "L5_En", "5", {1800, 480, 495, 255});
+    L3_En = option(group, "L3_En", "3", {120, 480, 495, 255}, "Кол-во полос");
+    L4_En = option(group, "L4_En", "4", {975, 480, 495, 255}, "Кол-во полос");
+    L5_En = option(group, "L5_En", "5", {1800, 480, 495, 255}, "Кол-во полос");
     L5_En->setChecked(true);
 
     connect(L3_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L3_En_Click(); });
@@ -224,18 +232,20 @@ void Vexil::buildResults()
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
+        const char* accessibleName;
     };
     const FieldSpec fields[] = {
-        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
-        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
-        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
-        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
-        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
-        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Цифры номинала"},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Единица"},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Множитель"},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter, "Номинал"},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Допуск"},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Напряжение"},
     };
     for (const auto& spec : fields) {
         auto* field = place(new QLineEdit(this), spec.name, spec.rect);
         field->setFont(fieldFont_);
+        field->setAccessibleName(QString::fromUtf8(spec.accessibleName));
         field->setAlignment(spec.alignment | Qt::AlignVCenter);
         field->setReadOnly(true);
         setColour(field, QPalette::Base, kFieldBackground);
@@ -245,6 +255,7 @@ void Vexil::buildResults()
 
     Exit_Btn = place(new QPushButton(QStringLiteral("Закрыть"), this), "Exit_Btn", {240, 5520, 1575, 375});
     Exit_Btn->setFont(bold);
+    Exit_Btn->setAccessibleName(Exit_Btn->text());
     connect(Exit_Btn, &QPushButton::clicked, this, &Vexil::Exit_Btn_Click);
 }
 
@@ -270,11 +281,13 @@ void Vexil::buildColourChart()
         lines_.at(static_cast<std::size_t>(band - 1)) =
             colourLabel<QLabel>(this, "", {left, 600, kCellSize, 975}, displayColour(kWhite));
         line(band)->setObjectName(indexedName("Line", band));
+        describeStripe(band, kWhite);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
             auto* cell =
                 colourLabel<Swatch>(this, "", {left, rowTop(colour), kCellSize, kCellSize}, displayColour(colour));
             cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
+            cell->setAccessibleName(QStringLiteral("Полоса %1, цвет %2").arg(band).arg(colourName(colour)));
             swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
             connect(cell, &Swatch::clicked, this, [this, band, colour] { SelectBandColour(band, colour); });
         }
@@ -325,6 +338,12 @@ QLabel* Vexil::line(int band) const
     return lines_.at(static_cast<std::size_t>(band - 1));
 }
 
+// A screen reader cannot see the colours, so every stripe says its own.
+void Vexil::describeStripe(int band, ColourIndex colour)
+{
+    line(band)->setAccessibleName(QStringLiteral("Полоса %1 на рисунке: %2").arg(band).arg(colourName(colour)));
+}
+
 void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool visible)
 {
     for (int colour = firstColour; colour <= lastColour; ++colour)
@@ -351,6 +370,7 @@ void Vexil::chooseBandColour(int band, ColourIndex colour)
 {
     const QColor shown = swatch(band, colour)->palette().color(QPalette::Window);
     setColour(line(band), QPalette::Window, shown);
+    describeStripe(band, colour);
     BandSelection_.at(static_cast<std::size_t>(band - 1)) = colour;
 }
 
