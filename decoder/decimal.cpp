@@ -59,7 +59,8 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const
         return a.mantissa() <=> b.mantissa();
     // Same sign, both non-zero: bring both to the smaller exponent.
     const int e = std::min(a.exponent(), b.exponent());
-    return timesPowerOfTen(a.mantissa(), a.exponent() - e) <=> timesPowerOfTen(b.mantissa(), b.exponent() - e);
+    return timesPowerOfTen(a.mantissa(), a.exponent() - e) <=>
+           timesPowerOfTen(b.mantissa(), b.exponent() - e);
 }
 
 bool Decimal::operator==(const Decimal& other) const

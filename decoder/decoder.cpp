@@ -27,8 +27,14 @@ constexpr BandSource M{Source::Multiplier};
 constexpr BandSource T{Source::Tolerance};
 constexpr BandSource V{Source::Voltage};
 constexpr BandSource none{};
-constexpr BandSource fixedTolerance(std::string_view text) { return {Source::FixedTolerance, text}; }
-constexpr BandSource fixedVoltage(std::string_view text) { return {Source::FixedVoltage, text}; }
+constexpr BandSource fixedTolerance(std::string_view text)
+{
+    return {Source::FixedTolerance, text};
+}
+constexpr BandSource fixedVoltage(std::string_view text)
+{
+    return {Source::FixedVoltage, text};
+}
 
 // The decision table of the whole recomputation.
 BandSources bandSources(ComponentKind kind, BandCount count)

@@ -22,12 +22,12 @@ enum class ResultField { Result, Result2, Result3, Result4, R_Full, Ed_Izm };
 // Everything one recomputation shows. `result4` is only produced for
 // capacitance; for the other kinds the voltage field keeps its old text.
 struct ResultTexts {
-    std::string result;   // significant digits, leading zeros kept
-    std::string result2;  // multiplier
-    std::string result3;  // tolerance
+    std::string result;                  // significant digits, leading zeros kept
+    std::string result2;                 // multiplier
+    std::string result3;                 // tolerance
     std::optional<std::string> result4;  // rated voltage
-    std::string rFull;    // nominal value, scaled, with its unit
-    std::string edIzm;    // base unit
+    std::string rFull;                   // nominal value, scaled, with its unit
+    std::string edIzm;                   // base unit
 
     bool operator==(const ResultTexts&) const = default;
 };

@@ -81,7 +81,8 @@ private slots:
             return false;
         };
         const auto clickAt = [&](QPoint p) {
-            xdotool({"mousemove", "--window", window, QString::number(p.x()), QString::number(p.y()), "click", "1"});
+            xdotool({"mousemove", "--window", window, QString::number(p.x()), QString::number(p.y()), "click",
+                     "1"});
         };
 
         QVERIFY2(shows({white, white, white, white, white}, kHidden), "start-up");

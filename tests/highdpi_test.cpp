@@ -23,7 +23,7 @@ private slots:
         QCOMPARE(image.size(), QSize(882, 814));
 
         const std::pair<const char*, QRect> logical[] = {
-            {"Op_R", {24, 32, 145, 17}},   {"Line1", {224, 40, 17, 65}}, {"L4_2", {320, 280, 17, 17}},
+            {"Op_R", {24, 32, 145, 17}},    {"Line1", {224, 40, 17, 65}},   {"L4_2", {320, 280, 17, 17}},
             {"Shape1", {216, 48, 177, 49}}, {"R_Full", {16, 221, 161, 19}}, {"Exit_Btn", {16, 368, 105, 25}},
         };
         for (const auto& [name, rect] : logical) {

@@ -30,7 +30,8 @@ QStringList snapshot(Vexil& window)
     for (auto* w : window.findChildren<QWidget*>()) {
         if (w->objectName().isEmpty())
             continue;
-        state << w->objectName() + (w->isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
+        state << w->objectName() +
+                     (w->isVisibleTo(&window) ? QStringLiteral(" shown") : QStringLiteral(" hidden"));
         if (auto* edit = qobject_cast<QLineEdit*>(w))
             state << edit->text();
         if (auto* option = qobject_cast<QRadioButton*>(w))
@@ -78,67 +79,108 @@ private slots:
         QTest::newRow("one swatch from start")
             << Expectation{S({"L4_2"}),
                            {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
-                           {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}}, {}, {}, {}};
-        QTest::newRow("same swatch twice")
-            << Expectation{S({"L1_2", "L1_2"}), {{"Result", "299"}, {"R_Full", "299000 МОм"}},
-                           {{1, red}, {2, white}, {5, white}}, {}, {}, {}};
-        QTest::newRow("four-band resistor")
-            << Expectation{S({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
-                           {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
-                           {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
-                           S({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
-                           S({"Lab_5", "Line5", "L5_0-11", "Result4"}), S({"Op_R", "L4_En"})};
+                           {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}},
+                           {},
+                           {},
+                           {}};
+        QTest::newRow("same swatch twice") << Expectation{S({"L1_2", "L1_2"}),
+                                                          {{"Result", "299"}, {"R_Full", "299000 МОм"}},
+                                                          {{1, red}, {2, white}, {5, white}},
+                                                          {},
+                                                          {},
+                                                          {}};
+        QTest::newRow("four-band resistor") << Expectation{
+            S({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
+            {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
+            {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
+            S({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
+            S({"Lab_5", "Line5", "L5_0-11", "Result4"}),
+            S({"Op_R", "L4_En"})};
         QTest::newRow("gold in band 3 kept at five bands")
             << Expectation{S({"L4_En", "L3_10", "L5_En"}),
                            {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
-                           {{3, gold}}, S({"Line5", "Lab_5", "L5_0-11"}), S({"L3_10-11"}), S({"L5_En"})};
-        QTest::newRow("five to three and back keeps columns 4 and 5")
-            << Expectation{S({"L4_3", "L5_2", "L3_En", "L5_En"}), {{"Result3", "2% (G)"}},
-                           {{4, orange}, {5, red}}, S({"Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_10-11"}),
-                           {}};
+                           {{3, gold}},
+                           S({"Line5", "Lab_5", "L5_0-11"}),
+                           S({"L3_10-11"}),
+                           S({"L5_En"})};
+        QTest::newRow("five to three and back keeps columns 4 and 5") << Expectation{
+            S({"L4_3", "L5_2", "L3_En", "L5_En"}),       {{"Result3", "2% (G)"}}, {{4, orange}, {5, red}},
+            S({"Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_10-11"}),         {}};
         QTest::newRow("three bands hide columns 4 and 5")
-            << Expectation{S({"L3_En"}), {{"Result", "99"}, {"Result3", "+-20%"}}, {},
+            << Expectation{S({"L3_En"}),
+                           {{"Result", "99"}, {"Result3", "+-20%"}},
+                           {},
                            S({"L3_10-11", "Line1", "Line3", "Label20"}),
-                           S({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_En"})};
-        QTest::newRow("inductance from three bands")
-            << Expectation{S({"L3_En", "Op_G"}),
-                           {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
-                           {{4, gold}}, S({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
-                           S({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
-                           S({"L4_En", "Op_G"})};
+                           S({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}),
+                           S({"L3_En"})};
+        QTest::newRow("inductance from three bands") << Expectation{
+            S({"L3_En", "Op_G"}),
+            {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
+            {{4, gold}},
+            S({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
+            S({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
+            S({"L4_En", "Op_G"})};
         QTest::newRow("inductance from five bands")
-            << Expectation{S({"Op_G"}), {{"Result2", "1000000000"}}, {{3, white}, {4, gold}},
+            << Expectation{S({"Op_G"}),
+                           {{"Result2", "1000000000"}},
+                           {{3, white}, {4, gold}},
                            S({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
-                           S({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}), S({"L4_En"})};
+                           S({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}),
+                           S({"L4_En"})};
         QTest::newRow("inductance resets band 4 to gold")
             << Expectation{S({"L4_En", "L4_0", "Op_G"}), {{"Result3", "5% (J)"}}, {{4, gold}}, {}, {}, {}};
         QTest::newRow("inductor, four bands")
             << Expectation{S({"Op_G", "L1_2", "L2_2", "L3_2"}),
-                           {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}}, {}, {}, {}, {}};
+                           {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}},
+                           {},
+                           {},
+                           {},
+                           {}};
         QTest::newRow("inductor, three bands")
             << Expectation{S({"Op_G", "L3_En", "L1_1", "L2_0", "L3_1"}),
-                           {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}}, {}, {}, S({"L4_0", "Line4"}), {}};
+                           {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}},
+                           {},
+                           {},
+                           S({"L4_0", "Line4"}),
+                           {}};
         QTest::newRow("inductance, 3 then 4 bands offers black, gold, silver")
             << Expectation{S({"Op_G", "L4_11", "L3_En", "L4_En"}), {{"Result3", "10% (K)"}}, {{4, silver}},
-                           S({"L4_0", "L4_10-11", "Line4"}), S({"L4_1-9", "Line5"}), {}};
+                           S({"L4_0", "L4_10-11", "Line4"}),       S({"L4_1-9", "Line5"}),   {}};
         QTest::newRow("inductance, 3 bands, then capacitance")
-            << Expectation{S({"Op_G", "L3_En", "Op_C"}), {{"Result4", "500v"}, {"Ed_Izm", "пФ"}}, {},
-                           S({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}), S({"L4_0-11", "Line5"}),
+            << Expectation{S({"Op_G", "L3_En", "Op_C"}),
+                           {{"Result4", "500v"}, {"Ed_Izm", "пФ"}},
+                           {},
+                           S({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}),
+                           S({"L4_0-11", "Line5"}),
                            S({"L3_En", "Op_C"})};
         QTest::newRow("inductance back to resistance")
-            << Expectation{S({"Op_G", "Op_R"}), {{"Ed_Izm", "Ом"}}, {{4, gold}},
-                           S({"L4_0-11", "L5_En", "L3_5-9"}), S({"L5_0-11", "Line5", "Lab_5", "Result4"}),
+            << Expectation{S({"Op_G", "Op_R"}),
+                           {{"Ed_Izm", "Ом"}},
+                           {{4, gold}},
+                           S({"L4_0-11", "L5_En", "L3_5-9"}),
+                           S({"L5_0-11", "Line5", "Lab_5", "Result4"}),
                            S({"L4_En"})};
         QTest::newRow("capacitor, three bands")
             << Expectation{S({"Op_C", "L3_En", "L1_1", "L2_0", "L3_3"}),
-                           {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}}, {},
-                           S({"Result4", "Result4_Txt"}), {}, {}};
+                           {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}},
+                           {},
+                           S({"Result4", "Result4_Txt"}),
+                           {},
+                           {}};
         QTest::newRow("capacitor, five bands")
             << Expectation{S({"Op_C", "L1_2", "L2_2", "L3_4", "L4_10", "L5_1"}),
-                           {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}}, {}, {}, {}, {}};
+                           {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}},
+                           {},
+                           {},
+                           {},
+                           {}};
         QTest::newRow("capacitance to resistance keeps the voltage text")
-            << Expectation{S({"Op_C", "L5_2", "Op_R"}), {{"Result4", "20v"}, {"Ed_Izm", "Ом"}}, {}, {},
-                           S({"Result4", "Result4_Txt"}), {}};
+            << Expectation{S({"Op_C", "L5_2", "Op_R"}),
+                           {{"Result4", "20v"}, {"Ed_Izm", "Ом"}},
+                           {},
+                           {},
+                           S({"Result4", "Result4_Txt"}),
+                           {}};
     }
 
     void clickSequences()
@@ -165,7 +207,8 @@ private slots:
         for (const auto& name : e.shown)
             QVERIFY2(find(window, name)->isVisible(), qPrintable(name + QStringLiteral(" should be shown")));
         for (const auto& name : e.hidden)
-            QVERIFY2(!find(window, name)->isVisible(), qPrintable(name + QStringLiteral(" should be hidden")));
+            QVERIFY2(!find(window, name)->isVisible(),
+                     qPrintable(name + QStringLiteral(" should be hidden")));
         for (const auto& name : e.checked)
             QVERIFY2(qobject_cast<QRadioButton*>(find(window, name))->isChecked(), qPrintable(name));
     }
@@ -218,7 +261,8 @@ private slots:
         }
         // Back to a short unit, back to the full width of the letters.
         click(find(window, QStringLiteral("Op_R")));
-        QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(), find(window, QStringLiteral("Result"))->font().stretch());
+        QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(),
+                 find(window, QStringLiteral("Result"))->font().stretch());
     }
 
     void accessibleNamesSayWhatAndWhichColour_data()
@@ -302,14 +346,16 @@ private slots:
                 for (auto* w : candidates)
                     if (w->isVisible())
                         visible << w;
-                auto* target = visible.at(static_cast<qsizetype>(random() % static_cast<unsigned>(visible.size())));
+                auto* target =
+                    visible.at(static_cast<qsizetype>(random() % static_cast<unsigned>(visible.size())));
                 sequence << target->objectName();
                 auto* targetOption = qobject_cast<QRadioButton*>(target);
                 const bool newlySelected = targetOption && !targetOption->isChecked();
                 click(target);
 
                 const auto failure = [&](const QString& what) {
-                    return qPrintable(QStringLiteral("seed %1: %2 after %3").arg(seed).arg(what, sequence.join(' ')));
+                    return qPrintable(
+                        QStringLiteral("seed %1: %2 after %3").arg(seed).arg(what, sequence.join(' ')));
                 };
                 // The model of the band choices.
                 static const QRegularExpression swatchName(QStringLiteral("^L(\\d)_(\\d+)$"));
@@ -345,17 +391,23 @@ private slots:
                                  failure(QStringLiteral("colour of Line%1").arg(band)));
                 }
 
-                const auto expected = vexil::decode(tables, kind, static_cast<vexil::BandCount>(count), model, ",");
-                QVERIFY2(text(window, "Result") == QString::fromStdString(expected.result), failure("Result"));
-                QVERIFY2(text(window, "Result2") == QString::fromStdString(expected.result2), failure("Result2"));
-                QVERIFY2(text(window, "Result3") == QString::fromStdString(expected.result3), failure("Result3"));
+                const auto expected =
+                    vexil::decode(tables, kind, static_cast<vexil::BandCount>(count), model, ",");
+                QVERIFY2(text(window, "Result") == QString::fromStdString(expected.result),
+                         failure("Result"));
+                QVERIFY2(text(window, "Result2") == QString::fromStdString(expected.result2),
+                         failure("Result2"));
+                QVERIFY2(text(window, "Result3") == QString::fromStdString(expected.result3),
+                         failure("Result3"));
                 QVERIFY2(text(window, "R_Full") == QString::fromStdString(expected.rFull), failure("R_Full"));
                 QVERIFY2(text(window, "Ed_Izm") == QString::fromStdString(expected.edIzm), failure("Ed_Izm"));
                 if (expected.result4)
-                    QVERIFY2(text(window, "Result4") == QString::fromStdString(*expected.result4), failure("Result4"));
+                    QVERIFY2(text(window, "Result4") == QString::fromStdString(*expected.result4),
+                             failure("Result4"));
 
                 for (const auto& [name, shown] : governedVisibility(kind, count))
-                    QVERIFY2(find(window, name)->isVisible() == shown, failure(name + QStringLiteral(" visibility")));
+                    QVERIFY2(find(window, name)->isVisible() == shown,
+                             failure(name + QStringLiteral(" visibility")));
             }
         }
     }

@@ -119,8 +119,8 @@ private slots:
         const auto leads = window.findChildren<QWidget*>(QStringLiteral("Shape2"));
         QCOMPARE(leads.size(), 2);
         for (auto* lead : leads) {
-            const auto expected = lead->property("index").toInt() == 1 ? px(3000, 1005, 375, 135)
-                                                                       : px(5640, 1005, 615, 135);
+            const auto expected =
+                lead->property("index").toInt() == 1 ? px(3000, 1005, 375, 135) : px(5640, 1005, 615, 135);
             QCOMPARE(lead->geometry(), expected);
         }
     }
@@ -129,18 +129,41 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         const char* rows[][2] = {
-            {"Label23", "Элемент"},       {"Op_R", "Сопротивление"},     {"Op_C", "Емкость"},
-            {"Op_G", "Индуктивность"},    {"Label1", "Кол-во полос"},    {"L3_En", "3"},
-            {"L4_En", "4"},               {"L5_En", "5"},                {"Label14", "Номинал"},
-            {"Label15", "Множитель"},     {"Label17", "x"},              {"Label22", "то есть (короче)"},
-            {"Label16", "Допуск + -"},    {"Result4_Txt", "Напряжение"}, {"Exit_Btn", "Закрыть"},
-            {"Label18", "1"},             {"Label19", "2"},              {"Label20", "3"},
-            {"Lab_4", "4"},               {"Lab_5", "5"},                {"Label21", "№ полос"},
-            {"Label2", "Белый"},          {"Label3", "Серый"},           {"Label4", "Фиолет."},
-            {"Label5", "Голубой"},        {"Label6", "Зеленый"},         {"Label7", "Желтый"},
-            {"Label8", "Оранжев."},       {"Label9", "Красный"},         {"Label10", "Коричнев."},
-            {"Label11", "Черный"},        {"Label12", "Золотой"},        {"Label13", "Серебр."},
-            {"Line1", ""},                {"L3_11", ""},
+            {"Label23", "Элемент"},
+            {"Op_R", "Сопротивление"},
+            {"Op_C", "Емкость"},
+            {"Op_G", "Индуктивность"},
+            {"Label1", "Кол-во полос"},
+            {"L3_En", "3"},
+            {"L4_En", "4"},
+            {"L5_En", "5"},
+            {"Label14", "Номинал"},
+            {"Label15", "Множитель"},
+            {"Label17", "x"},
+            {"Label22", "то есть (короче)"},
+            {"Label16", "Допуск + -"},
+            {"Result4_Txt", "Напряжение"},
+            {"Exit_Btn", "Закрыть"},
+            {"Label18", "1"},
+            {"Label19", "2"},
+            {"Label20", "3"},
+            {"Lab_4", "4"},
+            {"Lab_5", "5"},
+            {"Label21", "№ полос"},
+            {"Label2", "Белый"},
+            {"Label3", "Серый"},
+            {"Label4", "Фиолет."},
+            {"Label5", "Голубой"},
+            {"Label6", "Зеленый"},
+            {"Label7", "Желтый"},
+            {"Label8", "Оранжев."},
+            {"Label9", "Красный"},
+            {"Label10", "Коричнев."},
+            {"Label11", "Черный"},
+            {"Label12", "Золотой"},
+            {"Label13", "Серебр."},
+            {"Line1", ""},
+            {"L3_11", ""},
         };
         for (const auto& [name, text] : rows)
             QTest::newRow(name) << QString::fromUtf8(text);
@@ -167,7 +190,8 @@ private slots:
             if (label->text().isEmpty())
                 continue;
             const QFontMetrics metrics(label->font());
-            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->objectName()));
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
             QVERIFY2(metrics.height() <= label->height() + 1, qPrintable(label->objectName()));
         }
         for (auto* option : window.findChildren<QRadioButton*>()) {
@@ -197,8 +221,8 @@ private slots:
     {
         Vexil window;
         const std::pair<const char*, const char*> expected[] = {
-            {"Result", "999"},  {"Result2", "1000000000"},  {"Result3", "+80% -20% (Z)"},
-            {"Ed_Izm", "Ом"}, {"R_Full", "999000 МОм"}, {"Result4", ""},
+            {"Result", "999"}, {"Result2", "1000000000"}, {"Result3", "+80% -20% (Z)"},
+            {"Ed_Izm", "Ом"},  {"R_Full", "999000 МОм"},  {"Result4", ""},
         };
         for (const auto& [name, text] : expected) {
             auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -214,14 +238,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage image = window.grab().toImage();
         const auto at = [&](QPoint p) { return image.pixelColor(p).rgb() & 0xFFFFFF; };
-        const auto widget = [&](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+        const auto widget = [&](const char* name) {
+            return window.findChild<QWidget*>(QString::fromLatin1(name));
+        };
 
-        QCOMPARE(at({5, 400}), 0x004040u);      // window background
-        QCOMPARE(at({220, 60}), 0x008000u);     // body
-        QCOMPARE(at({216, 60}), 0x00C000u);     // body outline
-        QCOMPARE(at({205, 71}), 0xC0FFC0u);     // left lead
-        QCOMPARE(at({410, 71}), 0xC0FFC0u);     // right lead
-        QCOMPARE(at({192, 200}), 0xC0FFC0u);    // outline round the chart
+        QCOMPARE(at({5, 400}), 0x004040u);    // window background
+        QCOMPARE(at({220, 60}), 0x008000u);   // body
+        QCOMPARE(at({216, 60}), 0x00C000u);   // body outline
+        QCOMPARE(at({205, 71}), 0xC0FFC0u);   // left lead
+        QCOMPARE(at({410, 71}), 0xC0FFC0u);   // right lead
+        QCOMPARE(at({192, 200}), 0xC0FFC0u);  // outline round the chart
         QCOMPARE(at({432, 395}), 0xC0FFC0u);
         for (int band = 1; band <= 5; ++band) {
             auto* stripe = widget(qPrintable(QStringLiteral("Line%1").arg(band)));
@@ -249,8 +275,8 @@ private slots:
     void focusOrder()
     {
         Vexil window;
-        const QStringList expected{"Op_R",   "Op_C",    "Op_G",    "L3_En",   "L4_En",   "L5_En",   "Result",
-                                   "Ed_Izm", "Result2", "R_Full",  "Result3", "Result4", "Exit_Btn"};
+        const QStringList expected{"Op_R",   "Op_C",    "Op_G",   "L3_En",   "L4_En",   "L5_En",   "Result",
+                                   "Ed_Izm", "Result2", "R_Full", "Result3", "Result4", "Exit_Btn"};
         QStringList order;
         QWidget* w = window.findChild<QWidget*>(QStringLiteral("Op_R"));
         QVERIFY(w);

@@ -160,7 +160,8 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QStringLiteral("Vexil...!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(toPixels({0, 0, 6615, 6105}).size());
 
     QIcon icon;
@@ -194,10 +195,9 @@ void Vexil::buildKindGroup()
     Op_G = option(group, "Op_G", "Индуктивность", {360, 1200, 2175, 255}, "Элемент");
     Op_R->setChecked(true);
 
-    // A handler runs whenever its option becomes selected, by a click or from code.
-    connect(Op_R, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_R_Click(); });
-    connect(Op_C, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_C_Click(); });
-    connect(Op_G, &QRadioButton::toggled, this, [this](bool on) { if (on) Op_G_Click(); });
+    onSelected(Op_R, &Vexil::Op_R_Click);
+    onSelected(Op_C, &Vexil::Op_C_Click);
+    onSelected(Op_G, &Vexil::Op_G_Click);
 }
 
 void Vexil::buildBandCountGroup()
@@ -211,9 +211,9 @@ void Vexil::buildBandCountGroup()
     L5_En = option(group, "L5_En", "5", {1800, 480, 495, 255}, "Кол-во полос");
     L5_En->setChecked(true);
 
-    connect(L3_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L3_En_Click(); });
-    connect(L4_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L4_En_Click(); });
-    connect(L5_En, &QRadioButton::toggled, this, [this](bool on) { if (on) L5_En_Click(); });
+    onSelected(L3_En, &Vexil::L3_En_Click);
+    onSelected(L4_En, &Vexil::L4_En_Click);
+    onSelected(L5_En, &Vexil::L5_En_Click);
 }
 
 void Vexil::buildResults()
@@ -263,8 +263,10 @@ void Vexil::buildColourChart()
 {
     // Stacked bottom to top: outline, leads, body, stripes.
     place(new Shape(kCaptionText, std::nullopt, this), "Shape3", {2880, 120, 3615, 5895});
-    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {5640, 1005, 615, 135})->setProperty("index", 0);
-    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {3000, 1005, 375, 135})->setProperty("index", 1);
+    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {5640, 1005, 615, 135})
+        ->setProperty("index", 0);
+    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {3000, 1005, 375, 135})
+        ->setProperty("index", 1);
     place(new Shape(kBodyOutline, kBody, this), "Shape1", {3240, 720, 2655, 735});
 
     const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
@@ -284,8 +286,8 @@ void Vexil::buildColourChart()
         describeStripe(band, kWhite);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
-            auto* cell =
-                colourLabel<Swatch>(this, "", {left, rowTop(colour), kCellSize, kCellSize}, displayColour(colour));
+            auto* cell = colourLabel<Swatch>(this, "", {left, rowTop(colour), kCellSize, kCellSize},
+                                             displayColour(colour));
             cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
             cell->setAccessibleName(QStringLiteral("Полоса %1, цвет %2").arg(band).arg(colourName(colour)));
             swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
@@ -323,6 +325,16 @@ void Vexil::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// A handler runs whenever its option becomes selected, by a click or from
+// code; selecting the option already selected runs nothing.
+void Vexil::onSelected(QRadioButton* option, void (Vexil::*handler)())
+{
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+        if (on)
+            (this->*handler)();
+    });
+}
+
 ColourIndex Vexil::bandChoice(int band) const
 {
     return BandSelection_.at(static_cast<std::size_t>(band - 1));
@@ -341,7 +353,8 @@ QLabel* Vexil::line(int band) const
 // A screen reader cannot see the colours, so every stripe says its own.
 void Vexil::describeStripe(int band, ColourIndex colour)
 {
-    line(band)->setAccessibleName(QStringLiteral("Полоса %1 на рисунке: %2").arg(band).arg(colourName(colour)));
+    line(band)->setAccessibleName(
+        QStringLiteral("Полоса %1 на рисунке: %2").arg(band).arg(colourName(colour)));
 }
 
 void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool visible)
@@ -385,12 +398,12 @@ void Vexil::SelectBandColour(int band, ColourIndex colour)
 // What one band-count handler shows (true) and hides (false), in the order
 // it does so.
 struct Vexil::BandColumns {
-    bool band3GoldSilver;             // L3_10, L3_11
-    bool heading5;                    // Lab_5
-    bool heading4;                    // Lab_4
-    std::optional<bool> column5;      // Line5 and L5_0..L5_11; untouched when empty
-    bool column4;                     // Line4, L4_0, L4_10, L4_11
-    bool band4Digits;                 // L4_1..L4_9
+    bool band3GoldSilver;         // L3_10, L3_11
+    bool heading5;                // Lab_5
+    bool heading4;                // Lab_4
+    std::optional<bool> column5;  // Line5 and L5_0..L5_11; untouched when empty
+    bool column4;                 // Line4, L4_0, L4_10, L4_11
+    bool band4Digits;             // L4_1..L4_9
 };
 
 void Vexil::showBandColumns(const BandColumns& c)

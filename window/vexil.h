@@ -34,6 +34,7 @@ private:
     void buildResults();
     void buildColourChart();
     void setTabOrder();
+    void onSelected(QRadioButton* option, void (Vexil::*handler)());
 
     // Handlers, named after their control and event.
     void Form_Load();
@@ -80,8 +81,8 @@ private:
     QLabel* Result4_Txt = nullptr;
     QPushButton* Exit_Btn = nullptr;
 
-    std::array<QLineEdit*, 6> resultFields_{};  // indexed by ResultField
-    std::array<QLabel*, 5> lines_{};            // Line1..Line5
+    std::array<QLineEdit*, 6> resultFields_{};                     // indexed by ResultField
+    std::array<QLabel*, 5> lines_{};                               // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };
 
