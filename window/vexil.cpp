@@ -97,15 +97,6 @@ L* colourLabel(QWidget* parent, const char* name, const TwipsRect& rect, const Q
     return label;
 }
 
-QRadioButton* option(QWidget* parent, const char* name, const char* text, const TwipsRect& rect,
-                     const char* group)
-{
-    auto* button = place(new QRadioButton(QString::fromUtf8(text), parent), name, rect);
-    button->setAccessibleName(QString::fromUtf8(group) + QStringLiteral(": ") + button->text());
-    button->setFont(sansSerif(true));
-    return button;
-}
-
 QFrame* frame(QWidget* parent, const char* name, const TwipsRect& rect)
 {
     auto* f = place(new QFrame(parent), name, rect);
@@ -185,35 +176,50 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
     Form_Load();
 }
 
+// A frame with a green title and three exclusive options.
+struct Vexil::OptionLayout {
+    QRadioButton* Vexil::*member;
+    const char* name;
+    const char* text;
+    TwipsRect rect;
+    void (Vexil::*handler)();
+    bool selectedAtStart = false;
+};
+
+void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
+                             const char* titleText, const TwipsRect& titleRect,
+                             const std::array<OptionLayout, 3>& options)
+{
+    auto* group = frame(this, frameName, frameRect);
+    auto* title = caption(group, titleName, titleText, titleRect, Qt::AlignLeft, sansSerif(true));
+    setColour(title, QPalette::WindowText, kGroupTitleText);
+    for (const auto& o : options) {
+        auto* button = place(new QRadioButton(QString::fromUtf8(o.text), group), o.name, o.rect);
+        button->setFont(sansSerif(true));
+        button->setAccessibleName(title->text() + QStringLiteral(": ") + button->text());
+        button->setChecked(o.selectedAtStart);
+        this->*o.member = button;
+    }
+    // Handlers are bound once the state at start is set, so that it runs none.
+    for (const auto& o : options)
+        onSelected(this->*o.member, o.handler);
+}
+
 void Vexil::buildKindGroup()
 {
-    auto* group = frame(this, "Frame2", {120, 0, 2655, 1575});
-    auto* title = caption(group, "Label23", "Элемент", {120, 150, 1215, 255}, Qt::AlignLeft, sansSerif(true));
-    setColour(title, QPalette::WindowText, kGroupTitleText);
-    Op_R = option(group, "Op_R", "Сопротивление", {360, 480, 2175, 255}, "Элемент");
-    Op_C = option(group, "Op_C", "Емкость", {360, 840, 2175, 255}, "Элемент");
-    Op_G = option(group, "Op_G", "Индуктивность", {360, 1200, 2175, 255}, "Элемент");
-    Op_R->setChecked(true);
-
-    onSelected(Op_R, &Vexil::Op_R_Click);
-    onSelected(Op_C, &Vexil::Op_C_Click);
-    onSelected(Op_G, &Vexil::Op_G_Click);
+    buildOptionGroup(
+        "Frame2", {120, 0, 2655, 1575}, "Label23", "Элемент", {120, 150, 1215, 255},
+        {{{&Vexil::Op_R, "Op_R", "Сопротивление", {360, 480, 2175, 255}, &Vexil::Op_R_Click, true},
+          {&Vexil::Op_C, "Op_C", "Емкость", {360, 840, 2175, 255}, &Vexil::Op_C_Click},
+          {&Vexil::Op_G, "Op_G", "Индуктивность", {360, 1200, 2175, 255}, &Vexil::Op_G_Click}}});
 }
 
 void Vexil::buildBandCountGroup()
 {
-    auto* group = frame(this, "Frame1", {120, 1560, 2655, 855});
-    auto* title =
-        caption(group, "Label1", "Кол-во полос", {120, 150, 2415, 255}, Qt::AlignLeft, sansSerif(true));
-    setColour(title, QPalette::WindowText, kGroupTitleText);
-    L3_En = option(group, "L3_En", "3", {120, 480, 495, 255}, "Кол-во полос");
-    L4_En = option(group, "L4_En", "4", {975, 480, 495, 255}, "Кол-во полос");
-    L5_En = option(group, "L5_En", "5", {1800, 480, 495, 255}, "Кол-во полос");
-    L5_En->setChecked(true);
-
-    onSelected(L3_En, &Vexil::L3_En_Click);
-    onSelected(L4_En, &Vexil::L4_En_Click);
-    onSelected(L5_En, &Vexil::L5_En_Click);
+    buildOptionGroup("Frame1", {120, 1560, 2655, 855}, "Label1", "Кол-во полос", {120, 150, 2415, 255},
+                     {{{&Vexil::L3_En, "L3_En", "3", {120, 480, 495, 255}, &Vexil::L3_En_Click},
+                       {&Vexil::L4_En, "L4_En", "4", {975, 480, 495, 255}, &Vexil::L4_En_Click},
+                       {&Vexil::L5_En, "L5_En", "5", {1800, 480, 495, 255}, &Vexil::L5_En_Click, true}}});
 }
 
 void Vexil::buildResults()
@@ -227,14 +233,14 @@ void Vexil::buildResults()
     Result4_Txt = caption(this, "Result4_Txt", "Напряжение", {225, 4425, 1575, 255}, Qt::AlignLeft, bold);
     Result4_Txt->hide();
 
-    struct FieldSpec {
+    struct FieldLayout {
         ResultField field;
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
         const char* accessibleName;
     };
-    const FieldSpec fields[] = {
+    const FieldLayout fields[] = {
         {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Цифры номинала"},
         {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Единица"},
         {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Множитель"},
@@ -242,14 +248,14 @@ void Vexil::buildResults()
         {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Допуск"},
         {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Напряжение"},
     };
-    for (const auto& spec : fields) {
-        auto* field = place(new QLineEdit(this), spec.name, spec.rect);
+    for (const auto& layout : fields) {
+        auto* field = place(new QLineEdit(this), layout.name, layout.rect);
         field->setFont(fieldFont_);
-        field->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        field->setAlignment(spec.alignment | Qt::AlignVCenter);
+        field->setAccessibleName(QString::fromUtf8(layout.accessibleName));
+        field->setAlignment(layout.alignment | Qt::AlignVCenter);
         field->setReadOnly(true);
         setColour(field, QPalette::Base, kFieldBackground);
-        resultFields_.at(static_cast<std::size_t>(spec.field)) = field;
+        resultFields_.at(static_cast<std::size_t>(layout.field)) = field;
     }
     resultFields_.at(static_cast<std::size_t>(ResultField::Result4))->hide();
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "decoder.h"
+#include "twips.h"
 
 class QFrame;
 class QLabel;
@@ -29,6 +30,10 @@ public:
     ColourIndex bandChoice(int band) const;
 
 private:
+    struct OptionLayout;
+    void buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
+                          const char* titleText, const TwipsRect& titleRect,
+                          const std::array<OptionLayout, 3>& options);
     void buildKindGroup();
     void buildBandCountGroup();
     void buildResults();
