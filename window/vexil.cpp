@@ -73,10 +73,10 @@ W* place(W* widget, const char* name, const TwipsRect& rect)
     return widget;
 }
 
-QLabel* caption(QWidget* parent, const char* name, const char* text, const TwipsRect& rect,
+QLabel* caption(QWidget* parent, const char* name, const QString& text, const TwipsRect& rect,
                 Qt::Alignment alignment, const QFont& font)
 {
-    auto* label = place(new QLabel(QString::fromUtf8(text), parent), name, rect);
+    auto* label = place(new QLabel(text, parent), name, rect);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setFont(font);
     return label;
@@ -191,7 +191,8 @@ void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, 
                              const std::array<OptionLayout, 3>& options)
 {
     auto* group = frame(this, frameName, frameRect);
-    auto* title = caption(group, titleName, titleText, titleRect, Qt::AlignLeft, sansSerif(true));
+    auto* title =
+        caption(group, titleName, QString::fromUtf8(titleText), titleRect, Qt::AlignLeft, sansSerif(true));
     setColour(title, QPalette::WindowText, kGroupTitleText);
     for (const auto& o : options) {
         auto* button = place(new QRadioButton(QString::fromUtf8(o.text), group), o.name, o.rect);
@@ -225,12 +226,14 @@ void Vexil::buildBandCountGroup()
 void Vexil::buildResults()
 {
     const auto bold = sansSerif(true);
-    caption(this, "Label14", "Номинал", {240, 2520, 975, 255}, Qt::AlignLeft, bold);
-    caption(this, "Label15", "Множитель", {1440, 2520, 1215, 255}, Qt::AlignLeft, bold);
-    caption(this, "Label17", "x", {1260, 2775, 165, 225}, Qt::AlignHCenter, bold);
-    caption(this, "Label22", "то есть (короче)", {216, 3108, 2436, 240}, Qt::AlignHCenter, bold);
-    caption(this, "Label16", "Допуск + -", {225, 3825, 1575, 255}, Qt::AlignLeft, bold);
-    Result4_Txt = caption(this, "Result4_Txt", "Напряжение", {225, 4425, 1575, 255}, Qt::AlignLeft, bold);
+    caption(this, "Label14", QStringLiteral("Номинал"), {240, 2520, 975, 255}, Qt::AlignLeft, bold);
+    caption(this, "Label15", QStringLiteral("Множитель"), {1440, 2520, 1215, 255}, Qt::AlignLeft, bold);
+    caption(this, "Label17", QStringLiteral("x"), {1260, 2775, 165, 225}, Qt::AlignHCenter, bold);
+    caption(this, "Label22", QStringLiteral("то есть (короче)"), {216, 3108, 2436, 240}, Qt::AlignHCenter,
+            bold);
+    caption(this, "Label16", QStringLiteral("Допуск + -"), {225, 3825, 1575, 255}, Qt::AlignLeft, bold);
+    Result4_Txt = caption(this, "Result4_Txt", QStringLiteral("Напряжение"), {225, 4425, 1575, 255},
+                          Qt::AlignLeft, bold);
     Result4_Txt->hide();
 
     struct FieldLayout {
@@ -257,7 +260,7 @@ void Vexil::buildResults()
         setColour(field, QPalette::Base, kFieldBackground);
         resultFields_.at(static_cast<std::size_t>(layout.field)) = field;
     }
-    resultFields_.at(static_cast<std::size_t>(ResultField::Result4))->hide();
+    field(ResultField::Result4)->hide();
 
     Exit_Btn = place(new QPushButton(QStringLiteral("Закрыть"), this), "Exit_Btn", {240, 5520, 1575, 375});
     Exit_Btn->setFont(bold);
@@ -278,9 +281,8 @@ void Vexil::buildColourChart()
     const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
     for (int band = 1; band <= 5; ++band) {
         const auto left = columnLeft(band);
-        auto* heading = caption(this, headings[band - 1], "", {left, 240, kCellSize, kCellSize},
-                                Qt::AlignHCenter, sansSerif(true));
-        heading->setText(QString::number(band));
+        auto* heading = caption(this, headings[band - 1], QString::number(band),
+                                {left, 240, kCellSize, kCellSize}, Qt::AlignHCenter, sansSerif(true));
         if (band == 4)
             Lab_4 = heading;
         if (band == 5)
@@ -304,10 +306,11 @@ void Vexil::buildColourChart()
     swatch(3, kGold)->hide();
     swatch(3, kSilver)->hide();
 
-    caption(this, "Label21", "№ полос", {kNamesLeft, 240, 735, kCellSize}, Qt::AlignLeft, font());
+    caption(this, "Label21", QStringLiteral("№ полос"), {kNamesLeft, 240, 735, kCellSize}, Qt::AlignLeft,
+            font());
     for (ColourIndex colour = 0; colour < kColourCount; ++colour) {
-        auto* name = caption(this, "", ColourPalette.at(static_cast<std::size_t>(colour)).name.data(),
-                             {kNamesLeft, rowTop(colour), 855, kCellSize}, Qt::AlignLeft, font());
+        auto* name = caption(this, "", colourName(colour), {kNamesLeft, rowTop(colour), 855, kCellSize},
+                             Qt::AlignLeft, font());
         name->setObjectName(indexedName("Label", 2 + rowFromTop(colour)));
     }
 }
@@ -320,12 +323,12 @@ void Vexil::setTabOrder()
                         L3_En,
                         L4_En,
                         L5_En,
-                        resultFields_[static_cast<std::size_t>(ResultField::Result)],
-                        resultFields_[static_cast<std::size_t>(ResultField::Ed_Izm)],
-                        resultFields_[static_cast<std::size_t>(ResultField::Result2)],
-                        resultFields_[static_cast<std::size_t>(ResultField::R_Full)],
-                        resultFields_[static_cast<std::size_t>(ResultField::Result3)],
-                        resultFields_[static_cast<std::size_t>(ResultField::Result4)],
+                        field(ResultField::Result),
+                        field(ResultField::Ed_Izm),
+                        field(ResultField::Result2),
+                        field(ResultField::R_Full),
+                        field(ResultField::Result3),
+                        field(ResultField::Result4),
                         Exit_Btn};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -349,6 +352,11 @@ ColourIndex Vexil::bandChoice(int band) const
 Swatch* Vexil::swatch(int band, ColourIndex colour) const
 {
     return swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
+}
+
+QLineEdit* Vexil::field(ResultField which) const
+{
+    return resultFields_.at(static_cast<std::size_t>(which));
 }
 
 QLabel* Vexil::line(int band) const
@@ -455,7 +463,7 @@ void Vexil::L5_En_Click()
 
 void Vexil::showForResistanceOrCapacitance(bool voltage)
 {
-    resultFields_[static_cast<std::size_t>(ResultField::Result4)]->setVisible(voltage);
+    field(ResultField::Result4)->setVisible(voltage);
     Result4_Txt->setVisible(voltage);
     if (!L3_En->isChecked())
         setSwatchesVisible(4, kBlack, kSilver, true);
@@ -477,7 +485,7 @@ void Vexil::Op_C_Click()
 
 void Vexil::Op_G_Click()
 {
-    resultFields_[static_cast<std::size_t>(ResultField::Result4)]->hide();
+    field(ResultField::Result4)->hide();
     Result4_Txt->hide();
     L4_En->setChecked(true);  // runs L4_En_Click, nested, when the count changes
     Lab_4->show();
@@ -528,7 +536,7 @@ std::string Vexil::decimalSeparator() const
 
 void Vexil::setResultText(ResultField field, std::string_view text)
 {
-    auto* edit = resultFields_.at(static_cast<std::size_t>(field));
+    auto* edit = this->field(field);
     const auto newText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (edit->text() == newText)
         return;

@@ -61,6 +61,7 @@ private:
     void chooseBandColour(int band, ColourIndex colour);
     Swatch* swatch(int band, ColourIndex colour) const;
     QLabel* line(int band) const;
+    QLineEdit* field(ResultField which) const;
     void describeStripe(int band, ColourIndex colour);
     void setSwatchesVisible(int band, int firstColour, int lastColour, bool visible);
 
