@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "vexil.h"
+#include "window_probe.h"
 
+using probe::click;
 using vexil::Vexil;
 
 namespace {
@@ -301,14 +302,28 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("999000 МОм"));
     }
 
-    void closeButtonEndsTheApplication()
+    void closingEndsTheApplication_data()
     {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("Закрыть") << true;
+        QTest::newRow("closed by the platform") << false;
+    }
+
+    void closingEndsTheApplication()
+    {
+        QFETCH(bool, byButton);
         Vexil window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* button = window.findChild<QPushButton*>(QStringLiteral("Exit_Btn"));
         QVERIFY(button);
-        QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+        click(window.findChild<QWidget*>(QStringLiteral("L2_3")));  // in any state of the selections
+        QTimer::singleShot(0, &window, [&] {
+            if (byButton)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                window.windowHandle()->close();
+        });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // should it never quit
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!window.isVisible());
