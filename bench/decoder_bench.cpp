@@ -43,7 +43,8 @@ void DecodeEverySelection(benchmark::State& state)
             forEverySelection([&](ComponentKind kind, BandCount count, const vexil::BandSelection& b) {
                 benchmark::DoNotOptimize(vexil::decode(tables, kind, count, b, ","));
             });
-    state.SetItemsProcessed(selections);
+    state.counters["per_selection"] =
+        benchmark::Counter(double(selections), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void Baseline_PrintOneDouble(benchmark::State& state)
@@ -55,7 +56,8 @@ void Baseline_PrintOneDouble(benchmark::State& state)
             std::snprintf(text, sizeof text, "%.15g", (b[0] * 10 + b[1]) * 0.1);
             benchmark::DoNotOptimize(text);
         });
-    state.SetItemsProcessed(selections);
+    state.counters["per_selection"] =
+        benchmark::Counter(double(selections), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace

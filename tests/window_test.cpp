@@ -163,7 +163,7 @@ private slots:
             {"Label11", "Черный"},
             {"Label12", "Золотой"},
             {"Label13", "Серебр."},
-            {"Line1", ""},
+            {"L1_0", ""},
             {"L3_11", ""},
         };
         for (const auto& [name, text] : rows)

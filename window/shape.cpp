@@ -12,6 +12,13 @@ Shape::Shape(QColor outline, std::optional<QColor> fill, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, fill_.has_value());
 }
 
+void Shape::setFill(const QColor& fill)
+{
+    fill_ = fill;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
     // Filled rectangles only, no pen: the outline stays one logical pixel

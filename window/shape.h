@@ -15,6 +15,9 @@ class Shape : public QWidget {
 public:
     explicit Shape(QColor outline, std::optional<QColor> fill, QWidget* parent);
 
+    std::optional<QColor> fill() const { return fill_; }
+    void setFill(const QColor& fill);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -16,6 +16,7 @@ class QRadioButton;
 
 namespace vexil {
 
+class Shape;
 class Swatch;
 
 // The one window of the program: the component kind and band count, the
@@ -60,7 +61,7 @@ private:
     // Paints band's stripe with the swatch's colour and stores the choice.
     void chooseBandColour(int band, ColourIndex colour);
     Swatch* swatch(int band, ColourIndex colour) const;
-    QLabel* line(int band) const;
+    Shape* line(int band) const;
     QLineEdit* field(ResultField which) const;
     void describeStripe(int band, ColourIndex colour);
     void setSwatchesVisible(int band, int firstColour, int lastColour, bool visible);
@@ -88,7 +89,7 @@ private:
     QPushButton* Exit_Btn = nullptr;
 
     std::array<QLineEdit*, 6> resultFields_{};                     // indexed by ResultField
-    std::array<QLabel*, 5> lines_{};                               // Line1..Line5
+    std::array<Shape*, 5> lines_{};                                // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };
 
