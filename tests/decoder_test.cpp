@@ -115,40 +115,23 @@ const std::nullopt_t noVoltage = std::nullopt;
 
 TEST(Decode, KnownComponents)
 {
+    // clang-format off
     const DecodeCase cases[] = {
         // Start-up: five white bands of a resistor.
-        {R,
-         five,
-         {white, white, white, white, white},
-         {"999", "1000000000", "+80% -20% (Z)", noVoltage, "999000 МОм", "Ом"}},
-        {R,
-         five,
-         {white, white, white, red, white},
-         {"999", "100", "+80% -20% (Z)", noVoltage, "99,9 кОм", "Ом"}},
+        {R, five, {white, white, white, white, white}, {"999", "1000000000", "+80% -20% (Z)", noVoltage, "999000 МОм", "Ом"}},
+        {R, five, {white, white, white, red, white}, {"999", "100", "+80% -20% (Z)", noVoltage, "99,9 кОм", "Ом"}},
         {R, four, {yellow, violet, red, gold, white}, {"47", "100", "5% (J)", noVoltage, "4,7 кОм", "Ом"}},
         {R, three, {brown, black, red, white, white}, {"10", "100", "+-20%", noVoltage, "1 кОм", "Ом"}},
         {R, three, {brown, black, orange, white, white}, {"10", "1000", "+-20%", noVoltage, "10 кОм", "Ом"}},
         {R, three, {brown, black, green, white, white}, {"10", "100000", "+-20%", noVoltage, "1 МОм", "Ом"}},
-        {R,
-         three,
-         {brown, black, yellow, white, white},
-         {"10", "10000", "+-20%", noVoltage, "100 кОм", "Ом"}},
+        {R, three, {brown, black, yellow, white, white}, {"10", "10000", "+-20%", noVoltage, "100 кОм", "Ом"}},
         {R, five, {brown, black, black, brown, brown}, {"100", "10", "1% (F)", noVoltage, "1 кОм", "Ом"}},
         {R, four, {green, blue, gold, gold, white}, {"56", "0,1", "5% (J)", noVoltage, "5,6 Ом", "Ом"}},
-        {R,
-         four,
-         {green, blue, silver, silver, white},
-         {"56", "0,01", "10% (K)", noVoltage, "0,56 Ом", "Ом"}},
+        {R, four, {green, blue, silver, silver, white}, {"56", "0,01", "10% (K)", noVoltage, "0,56 Ом", "Ом"}},
         {R, three, {black, black, black, white, white}, {"00", "1", "+-20%", noVoltage, "0 Ом", "Ом"}},
         {R, three, {black, green, black, white, white}, {"05", "1", "+-20%", noVoltage, "5 Ом", "Ом"}},
-        {R,
-         four,
-         {grey, red, orange, grey, white},
-         {"82", "1000", "30% (N); 0,1% ", noVoltage, "82 кОм", "Ом"}},
-        {R,
-         four,
-         {yellow, violet, white, orange, white},
-         {"47", "1000000000", "-", noVoltage, "47000 МОм", "Ом"}},
+        {R, four, {grey, red, orange, grey, white}, {"82", "1000", "30% (N); 0,1% ", noVoltage, "82 кОм", "Ом"}},
+        {R, four, {yellow, violet, white, orange, white}, {"47", "1000000000", "-", noVoltage, "47000 МОм", "Ом"}},
         // Gold or silver left in band 3 where it would be a digit.
         {R, five, {brown, black, gold, red, brown}, {"-", "100", "1% (F)", noVoltage, "-", "Ом"}},
         {R, five, {red, red, silver, gold, silver}, {"-", "0,1", "10% (K)", noVoltage, "-", "Ом"}},
@@ -159,20 +142,12 @@ TEST(Decode, KnownComponents)
         {C, five, {red, red, yellow, gold, brown}, {"22", "10000", "5% (J)", "10v", "0,22 мкФ", "пФ"}},
         {C, five, {red, red, yellow, gold, black}, {"22", "10000", "5% (J)", "-", "0,22 мкФ", "пФ"}},
         {C, five, {red, red, gold, gold, silver}, {"22", "0,1", "5% (J)", "200v", "2,2 пФ", "пФ"}},
-        {G,
-         three,
-         {brown, black, brown, white, white},
-         {"10", "10", "20% (M)", noVoltage, "100 мкГн", "мкГн"}},
+        {G, three, {brown, black, brown, white, white}, {"10", "10", "20% (M)", noVoltage, "100 мкГн", "мкГн"}},
         {G, four, {red, red, red, gold, white}, {"22", "100", "5% (J)", noVoltage, "2,2 мГн", "мкГн"}},
-        {G,
-         four,
-         {brown, black, yellow, gold, white},
-         {"10", "10000", "5% (J)", noVoltage, "100 мГн", "мкГн"}},
-        {G,
-         four,
-         {brown, black, green, silver, white},
-         {"10", "100000", "10% (K)", noVoltage, "1 Гн", "мкГн"}},
+        {G, four, {brown, black, yellow, gold, white}, {"10", "10000", "5% (J)", noVoltage, "100 мГн", "мкГн"}},
+        {G, four, {brown, black, green, silver, white}, {"10", "100000", "10% (K)", noVoltage, "1 Гн", "мкГн"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(decode(tables, c.kind, c.count, c.bands, ","), c.expected)
             << "kind " << static_cast<int>(c.kind) << ", " << static_cast<int>(c.count) << " bands";

@@ -15,12 +15,12 @@ namespace {
 enum Colour { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
 
 struct Expectation {
-    QStringList clicks;
-    std::map<QString, QString> fields;  // result field -> text
-    std::map<int, int> stripes;         // band -> colour its stripe and choice show
-    QStringList shown;
-    QStringList hidden;
-    QStringList checked;
+    QStringList clicks{};
+    std::map<QString, QString> fields{};  // result field -> text
+    std::map<int, int> stripes{};         // band -> colour its stripe and choice show
+    QStringList shown{};
+    QStringList hidden{};
+    QStringList checked{};
 };
 
 // Everything a user can see change, to prove that a click changed nothing.
@@ -74,115 +74,96 @@ private slots:
     void clickSequences_data()
     {
         QTest::addColumn<Expectation>("e");
-        const auto S = [](std::initializer_list<const char*> p) { return names(p); };
+        const auto row = [](const char* tag, Expectation e) { QTest::newRow(tag) << e; };
 
-        QTest::newRow("one swatch from start")
-            << Expectation{S({"L4_2"}),
-                           {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
-                           {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}},
-                           {},
-                           {},
-                           {}};
-        QTest::newRow("same swatch twice") << Expectation{S({"L1_2", "L1_2"}),
-                                                          {{"Result", "299"}, {"R_Full", "299000 МОм"}},
-                                                          {{1, red}, {2, white}, {5, white}},
-                                                          {},
-                                                          {},
-                                                          {}};
-        QTest::newRow("four-band resistor") << Expectation{
-            S({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
-            {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
-            {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
-            S({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
-            S({"Lab_5", "Line5", "L5_0-11", "Result4"}),
-            S({"Op_R", "L4_En"})};
-        QTest::newRow("gold in band 3 kept at five bands")
-            << Expectation{S({"L4_En", "L3_10", "L5_En"}),
-                           {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
-                           {{3, gold}},
-                           S({"Line5", "Lab_5", "L5_0-11"}),
-                           S({"L3_10-11"}),
-                           S({"L5_En"})};
-        QTest::newRow("five to three and back keeps columns 4 and 5") << Expectation{
-            S({"L4_3", "L5_2", "L3_En", "L5_En"}),       {{"Result3", "2% (G)"}}, {{4, orange}, {5, red}},
-            S({"Line4", "Line5", "L4_0-11", "L5_0-11"}), S({"L3_10-11"}),         {}};
-        QTest::newRow("unused bands keep their colours while hidden") << Expectation{
-            S({"L4_3", "L5_2", "L3_En"}), {}, {{4, orange}, {5, red}}, {}, S({"Line4", "Line5"}), {}};
-        QTest::newRow("three bands hide columns 4 and 5")
-            << Expectation{S({"L3_En"}),
-                           {{"Result", "99"}, {"Result3", "+-20%"}},
-                           {},
-                           S({"L3_10-11", "Line1", "Line3", "Label20"}),
-                           S({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}),
-                           S({"L3_En"})};
-        QTest::newRow("inductance from three bands") << Expectation{
-            S({"L3_En", "Op_G"}),
-            {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
-            {{4, gold}},
-            S({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
-            S({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
-            S({"L4_En", "Op_G"})};
-        QTest::newRow("inductance from five bands")
-            << Expectation{S({"Op_G"}),
-                           {{"Result2", "1000000000"}},
-                           {{3, white}, {4, gold}},
-                           S({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
-                           S({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}),
-                           S({"L4_En"})};
-        QTest::newRow("inductance resets band 4 to gold")
-            << Expectation{S({"L4_En", "L4_0", "Op_G"}), {{"Result3", "5% (J)"}}, {{4, gold}}, {}, {}, {}};
-        QTest::newRow("inductor, four bands")
-            << Expectation{S({"Op_G", "L1_2", "L2_2", "L3_2"}),
-                           {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}},
-                           {},
-                           {},
-                           {},
-                           {}};
-        QTest::newRow("inductor, three bands")
-            << Expectation{S({"Op_G", "L3_En", "L1_1", "L2_0", "L3_1"}),
-                           {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}},
-                           {},
-                           {},
-                           S({"L4_0", "Line4"}),
-                           {}};
-        QTest::newRow("inductance, 3 then 4 bands offers black, gold, silver")
-            << Expectation{S({"Op_G", "L4_11", "L3_En", "L4_En"}), {{"Result3", "10% (K)"}}, {{4, silver}},
-                           S({"L4_0", "L4_10-11", "Line4"}),       S({"L4_1-9", "Line5"}),   {}};
-        QTest::newRow("inductance, 3 bands, then capacitance")
-            << Expectation{S({"Op_G", "L3_En", "Op_C"}),
-                           {{"Result4", "500v"}, {"Ed_Izm", "пФ"}},
-                           {},
-                           S({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}),
-                           S({"L4_0-11", "Line5"}),
-                           S({"L3_En", "Op_C"})};
-        QTest::newRow("inductance back to resistance")
-            << Expectation{S({"Op_G", "Op_R"}),
-                           {{"Ed_Izm", "Ом"}},
-                           {{4, gold}},
-                           S({"L4_0-11", "L5_En", "L3_5-9"}),
-                           S({"L5_0-11", "Line5", "Lab_5", "Result4"}),
-                           S({"L4_En"})};
-        QTest::newRow("capacitor, three bands")
-            << Expectation{S({"Op_C", "L3_En", "L1_1", "L2_0", "L3_3"}),
-                           {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}},
-                           {},
-                           S({"Result4", "Result4_Txt"}),
-                           {},
-                           {}};
-        QTest::newRow("capacitor, five bands")
-            << Expectation{S({"Op_C", "L1_2", "L2_2", "L3_4", "L4_10", "L5_1"}),
-                           {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}},
-                           {},
-                           {},
-                           {},
-                           {}};
-        QTest::newRow("capacitance to resistance keeps the voltage text")
-            << Expectation{S({"Op_C", "L5_2", "Op_R"}),
-                           {{"Result4", "20v"}, {"Ed_Izm", "Ом"}},
-                           {},
-                           {},
-                           S({"Result4", "Result4_Txt"}),
-                           {}};
+        row("one swatch from start",
+            {.clicks = names({"L4_2"}),
+             .fields = {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
+             .stripes = {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}}});
+        row("same swatch twice", {.clicks = names({"L1_2", "L1_2"}),
+                                  .fields = {{"Result", "299"}, {"R_Full", "299000 МОм"}},
+                                  .stripes = {{1, red}, {2, white}, {5, white}}});
+        row("four-band resistor",
+            {.clicks = names({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
+             .fields = {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
+             .stripes = {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
+             .shown = names({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
+             .hidden = names({"Lab_5", "Line5", "L5_0-11", "Result4"}),
+             .checked = names({"Op_R", "L4_En"})});
+        row("gold in band 3 kept at five bands",
+            {.clicks = names({"L4_En", "L3_10", "L5_En"}),
+             .fields = {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
+             .stripes = {{3, gold}},
+             .shown = names({"Line5", "Lab_5", "L5_0-11"}),
+             .hidden = names({"L3_10-11"}),
+             .checked = names({"L5_En"})});
+        row("five to three and back keeps columns 4 and 5",
+            {.clicks = names({"L4_3", "L5_2", "L3_En", "L5_En"}),
+             .fields = {{"Result3", "2% (G)"}},
+             .stripes = {{4, orange}, {5, red}},
+             .shown = names({"Line4", "Line5", "L4_0-11", "L5_0-11"}),
+             .hidden = names({"L3_10-11"})});
+        row("unused bands keep their colours while hidden", {.clicks = names({"L4_3", "L5_2", "L3_En"}),
+                                                             .stripes = {{4, orange}, {5, red}},
+                                                             .hidden = names({"Line4", "Line5"})});
+        row("three bands hide columns 4 and 5",
+            {.clicks = names({"L3_En"}),
+             .fields = {{"Result", "99"}, {"Result3", "+-20%"}},
+             .shown = names({"L3_10-11", "Line1", "Line3", "Label20"}),
+             .hidden = names({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}),
+             .checked = names({"L3_En"})});
+        row("inductance from three bands",
+            {.clicks = names({"L3_En", "Op_G"}),
+             .fields = {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
+             .stripes = {{4, gold}},
+             .shown = names({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
+             .hidden = names({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
+             .checked = names({"L4_En", "Op_G"})});
+        row("inductance from five bands",
+            {.clicks = names({"Op_G"}),
+             .fields = {{"Result2", "1000000000"}},
+             .stripes = {{3, white}, {4, gold}},
+             .shown = names({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
+             .hidden = names({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}),
+             .checked = names({"L4_En"})});
+        row("inductance resets band 4 to gold", {.clicks = names({"L4_En", "L4_0", "Op_G"}),
+                                                 .fields = {{"Result3", "5% (J)"}},
+                                                 .stripes = {{4, gold}}});
+        row("inductor, four bands",
+            {.clicks = names({"Op_G", "L1_2", "L2_2", "L3_2"}),
+             .fields = {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}}});
+        row("inductor, three bands", {.clicks = names({"Op_G", "L3_En", "L1_1", "L2_0", "L3_1"}),
+                                      .fields = {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}},
+                                      .hidden = names({"L4_0", "Line4"})});
+        row("inductance, 3 then 4 bands offers black, gold, silver",
+            {.clicks = names({"Op_G", "L4_11", "L3_En", "L4_En"}),
+             .fields = {{"Result3", "10% (K)"}},
+             .stripes = {{4, silver}},
+             .shown = names({"L4_0", "L4_10-11", "Line4"}),
+             .hidden = names({"L4_1-9", "Line5"})});
+        row("inductance, 3 bands, then capacitance",
+            {.clicks = names({"Op_G", "L3_En", "Op_C"}),
+             .fields = {{"Result4", "500v"}, {"Ed_Izm", "пФ"}},
+             .shown = names({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}),
+             .hidden = names({"L4_0-11", "Line5"}),
+             .checked = names({"L3_En", "Op_C"})});
+        row("inductance back to resistance", {.clicks = names({"Op_G", "Op_R"}),
+                                              .fields = {{"Ed_Izm", "Ом"}},
+                                              .stripes = {{4, gold}},
+                                              .shown = names({"L4_0-11", "L5_En", "L3_5-9"}),
+                                              .hidden = names({"L5_0-11", "Line5", "Lab_5", "Result4"}),
+                                              .checked = names({"L4_En"})});
+        row("capacitor, three bands",
+            {.clicks = names({"Op_C", "L3_En", "L1_1", "L2_0", "L3_3"}),
+             .fields = {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}},
+             .shown = names({"Result4", "Result4_Txt"})});
+        row("capacitor, five bands",
+            {.clicks = names({"Op_C", "L1_2", "L2_2", "L3_4", "L4_10", "L5_1"}),
+             .fields = {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}}});
+        row("capacitance to resistance keeps the voltage text",
+            {.clicks = names({"Op_C", "L5_2", "Op_R"}),
+             .fields = {{"Result4", "20v"}, {"Ed_Izm", "Ом"}},
+             .hidden = names({"Result4", "Result4_Txt"})});
     }
 
     void clickSequences()
