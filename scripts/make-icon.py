@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Vexil's icon, a four-band resistor, as 16 x 16 and 32 x 32 images of
+"""Draws Vexil's icon, a four-band resistor (yellow, violet, red, gold), as 16 x 16 and 32 x 32 images of
 at most 16 colours (indexed PNG) and packs both into a Windows .ico.
 
 Run it again only to change the picture; its output is committed."""
@@ -16,7 +16,6 @@ PALETTE = [
     (0xFF, 0x00, 0xFF),  # 5 violet
     (0xFF, 0x00, 0x00),  # 6 red
     (0xFF, 0xC0, 0x80),  # 7 gold
-    (0x00, 0x00, 0x00),  # 8 stripe border
 ]
 
 
@@ -33,13 +32,9 @@ def draw(size):
     rect(0, mid - s, size - 1, mid + s - 1, 1)            # leads
     rect(3 * s, 4 * s, size - 3 * s - 1, size - 4 * s - 1, 3)  # body outline
     rect(3 * s + 1, 4 * s + 1, size - 3 * s - 2, size - 4 * s - 2, 2)
-    for n, colour in enumerate((4, 5, 6, 7)):
-        x = (4 + 2 * n) * s + (s - 1) * n
-        if s == 1:
-            rect(x, 3, x, size - 4, colour)
-        else:
-            rect(x - 1, 3 * s, x + 2, size - 3 * s - 1, 8)
-            rect(x, 3 * s + 1, x + 1, size - 3 * s - 2, colour)
+    for n, colour in enumerate((4, 5, 6, 7)):  # yellow, violet, red, gold
+        x = (4 + 2 * n) * s
+        rect(x, 4 * s - 1, x + s - 1, size - 4 * s, colour)
     return px
 
 
