@@ -172,7 +172,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
     buildKindGroup();
     buildBandCountGroup();
     buildResults();
-    setTabOrder();
+    setFocusOrder();
 
     Form_Load();
 }
@@ -324,7 +324,7 @@ void Vexil::buildColourChart()
     }
 }
 
-void Vexil::setTabOrder()
+void Vexil::setFocusOrder()
 {
     QWidget* order[] = {Op_R,
                         Op_C,
@@ -543,9 +543,9 @@ std::string Vexil::decimalSeparator() const
     return locale().decimalPoint().toStdString();
 }
 
-void Vexil::setResultText(ResultField field, std::string_view text)
+void Vexil::setResultText(ResultField which, std::string_view text)
 {
-    auto* edit = this->field(field);
+    auto* edit = field(which);
     const auto newText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (edit->text() == newText)
         return;

@@ -8,7 +8,6 @@
 #include "decoder.h"
 #include "twips.h"
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,7 +38,7 @@ private:
     void buildBandCountGroup();
     void buildResults();
     void buildColourChart();
-    void setTabOrder();
+    void setFocusOrder();
     void onSelected(QRadioButton* option, void (Vexil::*handler)());
 
     // Handlers, named after their control and event.
