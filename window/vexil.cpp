@@ -83,11 +83,10 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const Tw
     return label;
 }
 
-// A caption-less label with a single-line border and a coloured background.
-template <typename L>
-L* colourLabel(QWidget* parent, const char* name, const TwipsRect& rect, const QColor& colour)
+// A caption-less swatch with a single-line border and a coloured background.
+Swatch* swatchLabel(QWidget* parent, const TwipsRect& rect, const QColor& colour)
 {
-    auto* label = place(new L(parent), name, rect);
+    auto* label = place(new Swatch(parent), "", rect);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
@@ -303,8 +302,8 @@ void Vexil::buildColourChart()
         describeStripe(band, kWhite);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
-            auto* cell = colourLabel<Swatch>(this, "", {left, rowTop(colour), kCellSize, kCellSize},
-                                             displayColour(colour));
+            auto* cell =
+                swatchLabel(this, {left, rowTop(colour), kCellSize, kCellSize}, displayColour(colour));
             cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
             cell->setAccessibleName(QStringLiteral("Полоса %1, цвет %2").arg(band).arg(colourName(colour)));
             swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
@@ -446,7 +445,12 @@ void Vexil::showBandColumns(const BandColumns& c)
 
 void Vexil::L3_En_Click()
 {
-    showBandColumns({true, false, false, false, false, false});
+    showBandColumns({.band3GoldSilver = true,
+                     .heading5 = false,
+                     .heading4 = false,
+                     .column5 = false,
+                     .column4 = false,
+                     .band4Digits = false});
     Tabl();
 }
 
@@ -455,16 +459,23 @@ void Vexil::L4_En_Click()
     const bool inductance = Op_G->isChecked();
     // An inductor's tolerance band offers black, gold and silver only; its
     // fifth column stays as the inductance handler left it.
-    if (inductance)
-        showBandColumns({true, false, true, std::nullopt, true, false});
-    else
-        showBandColumns({true, false, true, false, true, true});
+    showBandColumns({.band3GoldSilver = true,
+                     .heading5 = false,
+                     .heading4 = true,
+                     .column5 = inductance ? std::nullopt : std::optional<bool>(false),
+                     .column4 = true,
+                     .band4Digits = !inductance});
     Tabl();
 }
 
 void Vexil::L5_En_Click()
 {
-    showBandColumns({false, true, true, true, true, true});
+    showBandColumns({.band3GoldSilver = false,
+                     .heading5 = true,
+                     .heading4 = true,
+                     .column5 = true,
+                     .column4 = true,
+                     .band4Digits = true});
     Tabl();
 }
 
