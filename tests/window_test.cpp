@@ -276,13 +276,14 @@ private slots:
     void focusOrder()
     {
         Vexil window;
-        const QStringList expected{"Op_R",   "Op_C",    "Op_G",   "L3_En",   "L4_En",   "L5_En",   "Result",
-                                   "Ed_Izm", "Result2", "R_Full", "Result3", "Result4", "Exit_Btn"};
+        const QStringList expected{"Op_R",    "Op_C",    "Op_G",     "L3_En",      "L4_En",
+                                   "L5_En",   "Result",  "Ed_Izm",   "Result2",    "R_Full",
+                                   "Result3", "Result4", "Exit_Btn", "ColourChart"};
         QStringList order;
         QWidget* w = window.findChild<QWidget*>(QStringLiteral("Op_R"));
         QVERIFY(w);
         do {
-            if (w->focusPolicy() & Qt::TabFocus)
+            if (w->focusPolicy() != Qt::NoFocus)
                 order << w->objectName();
             w = w->nextInFocusChain();
         } while (w->objectName() != QStringLiteral("Op_R"));

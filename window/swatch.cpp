@@ -4,7 +4,9 @@
 
 namespace vexil {
 
-Swatch::Swatch(QWidget* parent) : QLabel(parent) {}
+Swatch::Swatch(int band, ColourIndex colour, QWidget* parent) : QLabel(parent), band_(band), colour_(colour)
+{
+}
 
 void Swatch::mousePressEvent(QMouseEvent* event)
 {
@@ -14,12 +16,12 @@ void Swatch::mousePressEvent(QMouseEvent* event)
 
 void Swatch::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
+    const bool inside =
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click)
-        emit clicked();
+    if (inside)
+        click();
 }
 
 }  // namespace vexil

@@ -1,21 +1,23 @@
 #include "vexil.h"
 
-#include <QFrame>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleFactory>
-#include <QStyleOptionFrame>
 
-#include <algorithm>
-
+#include "accessibility.h"
+#include "colour_chart.h"
+#include "group_frame.h"
+#include "keyboard.h"
+#include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
 #include "twips.h"
+#include "window_style.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace vexil {
 
@@ -28,8 +30,6 @@ const QColor kFieldBackground{0xC0, 0xC0, 0xC0};
 const QColor kBody{0x00, 0x80, 0x00};
 const QColor kBodyOutline{0x00, 0xC0, 0x00};
 const QColor kBorder{Qt::black};
-// Qt's line edit keeps this many pixels free on each side of its text.
-constexpr int kLineEditMargin = 2;
 
 QColor displayColour(ColourIndex colour)
 {
@@ -84,14 +84,14 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const Tw
 }
 
 // A caption-less swatch with a single-line border and a coloured background.
-Swatch* swatchLabel(QWidget* parent, const TwipsRect& rect, const QColor& colour)
+Swatch* swatchLabel(QWidget* parent, int band, ColourIndex colour, const TwipsRect& rect)
 {
-    auto* label = place(new Swatch(parent), "", rect);
+    auto* label = place(new Swatch(band, colour, parent), "", rect);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, displayColour(colour));
     palette.setColor(QPalette::WindowText, kBorder);
     label->setPalette(palette);
     return label;
@@ -99,7 +99,7 @@ Swatch* swatchLabel(QWidget* parent, const TwipsRect& rect, const QColor& colour
 
 QFrame* frame(QWidget* parent, const char* name, const TwipsRect& rect)
 {
-    auto* f = place(new QFrame(parent), name, rect);
+    auto* f = place(new GroupFrame(parent), name, rect);
     f->setFrameStyle(QFrame::Box | QFrame::Sunken);
     return f;
 }
@@ -146,7 +146,7 @@ QString indexedName(const char* stem, int number)
 
 }  // namespace
 
-Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
+Vexil::Vexil(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QStringLiteral("Vexil...!"));
@@ -172,6 +172,9 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent), fieldFont_(arialBold())
     buildBandCountGroup();
     buildResults();
     setFocusOrder();
+    applyWindowStyle(*this, "vexil::ReadOnlyField");
+    new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
+    installAccessibility(*this);
 
     Form_Load();
 }
@@ -194,6 +197,7 @@ void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, 
     auto* title =
         caption(group, titleName, QString::fromUtf8(titleText), titleRect, Qt::AlignLeft, sansSerif(true));
     setColour(title, QPalette::WindowText, kGroupTitleText);
+    group->setAccessibleName(title->text());
     for (const auto& o : options) {
         auto* button = place(new QRadioButton(QString::fromUtf8(o.text), group), o.name, o.rect);
         button->setFont(sansSerif(true));
@@ -251,17 +255,10 @@ void Vexil::buildResults()
         {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Допуск"},
         {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Напряжение"},
     };
-    // The classic sunken border, which Qt also draws at a fraction of the
-    // cost of the rounded one: a click repaints up to four of these fields.
-    auto* fieldStyle = QStyleFactory::create(QStringLiteral("Windows"));
-    fieldStyle->setParent(this);
     for (const auto& layout : fields) {
-        auto* field = place(new QLineEdit(this), layout.name, layout.rect);
-        field->setStyle(fieldStyle);
-        field->setFont(fieldFont_);
+        auto* field = place(new ReadOnlyField(arialBold(), this), layout.name, layout.rect);
         field->setAccessibleName(QString::fromUtf8(layout.accessibleName));
         field->setAlignment(layout.alignment | Qt::AlignVCenter);
-        field->setReadOnly(true);
         setColour(field, QPalette::Base, kFieldBackground);
         resultFields_.at(static_cast<std::size_t>(layout.field)) = field;
     }
@@ -302,8 +299,7 @@ void Vexil::buildColourChart()
         describeStripe(band, kWhite);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
-            auto* cell =
-                swatchLabel(this, {left, rowTop(colour), kCellSize, kCellSize}, displayColour(colour));
+            auto* cell = swatchLabel(this, band, colour, {left, rowTop(colour), kCellSize, kCellSize});
             cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
             cell->setAccessibleName(QStringLiteral("Полоса %1, цвет %2").arg(band).arg(colourName(colour)));
             swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
@@ -325,6 +321,15 @@ void Vexil::buildColourChart()
 
 void Vexil::setFocusOrder()
 {
+    // The chart's keyboard cursor is made last, to come last: after the
+    // close button.
+    std::vector<Swatch*> all;
+    for (const auto& column : swatches_)
+        std::copy_if(column.begin(), column.end(), std::back_inserter(all),
+                     [](Swatch* s) { return s != nullptr; });
+    chart_ = new ColourChart(
+        all, [this](int band) { return bandChoice(band); }, this);
+
     QWidget* order[] = {Op_R,
                         Op_C,
                         Op_G,
@@ -337,7 +342,8 @@ void Vexil::setFocusOrder()
                         field(ResultField::R_Full),
                         field(ResultField::Result3),
                         field(ResultField::Result4),
-                        Exit_Btn};
+                        Exit_Btn,
+                        chart_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -362,7 +368,7 @@ Swatch* Vexil::swatch(int band, ColourIndex colour) const
     return swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
 }
 
-QLineEdit* Vexil::field(ResultField which) const
+ReadOnlyField* Vexil::field(ResultField which) const
 {
     return resultFields_.at(static_cast<std::size_t>(which));
 }
@@ -406,7 +412,10 @@ void Vexil::chooseBandColour(int band, ColourIndex colour)
     const QColor shown = swatch(band, colour)->palette().color(QPalette::Window);
     line(band)->setFill(shown);
     describeStripe(band, colour);
-    BandSelection_.at(static_cast<std::size_t>(band - 1)) = colour;
+    auto& choice = BandSelection_.at(static_cast<std::size_t>(band - 1));
+    const ColourIndex previous = choice;
+    choice = colour;
+    emit bandChoiceChanged(band, previous);
 }
 
 void Vexil::SelectBandColour(int band, ColourIndex colour)
@@ -556,24 +565,7 @@ std::string Vexil::decimalSeparator() const
 
 void Vexil::setResultText(ResultField which, std::string_view text)
 {
-    auto* edit = field(which);
-    const auto newText = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (edit->text() == newText)
-        return;
-    edit->setText(newText);
-
-    // "мкГн" is wider than the unit field of the layout: narrow the letters
-    // until a text fits rather than cut it off.
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    const int available = edit->width() - 2 * (frame + kLineEditMargin);
-    const int needed = QFontMetrics(fieldFont_).horizontalAdvance(newText);
-    QFont font = fieldFont_;
-    if (needed > available)
-        font.setStretch(std::max(50, 100 * available / needed));
-    if (font != edit->font())
-        edit->setFont(font);
+    field(which)->showResult(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace vexil

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -9,12 +8,13 @@
 #include "twips.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace vexil {
 
+class ColourChart;
+class ReadOnlyField;
 class Shape;
 class Swatch;
 
@@ -28,6 +28,11 @@ public:
 
     // The colour stored for band 1..5.
     ColourIndex bandChoice(int band) const;
+    // The swatch of a colour in band 1..5; none where the band lacks it.
+    Swatch* swatch(int band, ColourIndex colour) const;
+
+signals:
+    void bandChoiceChanged(int band, ColourIndex previous);
 
 private:
     struct OptionLayout;
@@ -59,9 +64,8 @@ private:
     void showForResistanceOrCapacitance(bool voltage);
     // Paints band's stripe with the swatch's colour and stores the choice.
     void chooseBandColour(int band, ColourIndex colour);
-    Swatch* swatch(int band, ColourIndex colour) const;
     Shape* line(int band) const;
-    QLineEdit* field(ResultField which) const;
+    ReadOnlyField* field(ResultField which) const;
     void describeStripe(int band, ColourIndex colour);
     void setSwatchesVisible(int band, int firstColour, int lastColour, bool visible);
 
@@ -72,7 +76,6 @@ private:
     std::string decimalSeparator() const override;
     void setResultText(ResultField field, std::string_view text) override;
 
-    QFont fieldFont_;  // of the six result fields
     DecoderTables tables_{};
     BandSelection BandSelection_{};
 
@@ -86,8 +89,9 @@ private:
     QLabel* Lab_5 = nullptr;
     QLabel* Result4_Txt = nullptr;
     QPushButton* Exit_Btn = nullptr;
+    ColourChart* chart_ = nullptr;
 
-    std::array<QLineEdit*, 6> resultFields_{};                     // indexed by ResultField
+    std::array<ReadOnlyField*, 6> resultFields_{};                 // indexed by ResultField
     std::array<Shape*, 5> lines_{};                                // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };

@@ -1,0 +1,308 @@
+// Decoding without a mouse: keys, focus marks and what assistive
+// technology is told and may do.
+#include <QtTest>
+
+#include <QAccessible>
+#include <QPushButton>
+
+#include "colour_chart.h"
+#include "swatch.h"
+#include "window_probe.h"
+
+using vexil::Vexil;
+using namespace probe;
+
+namespace {
+
+using Bands = std::vector<int>;  // the choices of bands 1..5
+
+enum Colour { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
+
+// "Tab Down*5 Space" or "click:L3_En": keys to the focused widget, clicks
+// where a user would click.
+void perform(Vexil& window, const QString& script)
+{
+    static const std::map<QString, Qt::Key> keys{
+        {"Tab", Qt::Key_Backtab},   {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
+        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right}, {"Space", Qt::Key_Space},
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
+    };
+    for (const auto& word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.startsWith(QLatin1String("click:"))) {
+            click(find(window, word.mid(6)));
+            continue;
+        }
+        const auto key = word.section(QLatin1Char('*'), 0, 0);
+        const int times = word.contains(QLatin1Char('*')) ? word.section(QLatin1Char('*'), 1).toInt() : 1;
+        QVERIFY2(keys.count(key), qPrintable(key));
+        for (int i = 0; i < times; ++i) {
+            auto* target = QApplication::focusWidget();
+            QVERIFY2(target, "nothing has focus");
+            const auto k = keys.at(key);
+            if (k == Qt::Key_Backtab)
+                QTest::keyClick(target, Qt::Key_Tab);
+            else
+                QTest::keyClick(target, k);
+        }
+    }
+}
+
+void showAndFocus(Vexil& window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QAccessibleInterface* accessible(Vexil& window, const char* name)
+{
+    return QAccessible::queryAccessibleInterface(find(window, QString::fromLatin1(name)));
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+
+    void keySequences_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<Bands>("choices");  // bands 1..5
+        QTest::addColumn<QString>("cursor");
+        QTest::addColumn<QString>("nominal");
+        // From start: Op_R has focus; one Tab reaches the selected count "5",
+        // seven more the chart, whose cursor starts on band 1's choice.
+        QTest::newRow("four-band resistor, keys alone")
+            << "Tab Left Tab*7 Down*5 Space Right Down*2 Space Right Down*7 Space Right Down*10 Space"
+            << Bands{yellow, violet, red, gold, white} << "L4_10"
+            << "4,7 кОм";
+        QTest::newRow("Return and Enter choose too")
+            << "Tab Tab*7 Down Return Right Down*8 Enter" << Bands{grey, brown, white, white, white} << "L2_1"
+            << "819000 МОм";
+        QTest::newRow("no wrapping at either end")
+            << "Tab Tab*7 Up Down*20 Space Left Right*9" << Bands{black, white, white, white, white} << "L5_9"
+            << "99000 МОм";
+        QTest::newRow("inductance: hidden swatches and columns are skipped")
+            << "Down*2 Tab Tab*7 Right*2 Space Right*2 Up*3 Space"
+            << Bands{white, white, yellow, black, white} << "L4_0"
+            << "990 мГн";
+        QTest::newRow("cursor leaves a column that three bands hide")
+            << "Tab Tab*7 Right*4 Down click:L3_En" << Bands{white, white, white, white, white} << "L3_9"
+            << "99000 МОм";
+        QTest::newRow("cursor leaves a swatch that inductance hides")
+            << "Tab Tab*7 Right*3 Down*3 click:Op_G" << Bands{white, white, white, gold, white} << "L4_0"
+            << "99000 Гн";
+        QTest::newRow("Tab stops on the selected option of each group")
+            << "Down Tab Left Left Tab*8" << Bands{white, white, white, white, white} << "L1_9"
+            << "99000 мкФ";
+    }
+
+    void keySequences()
+    {
+        QFETCH(QString, keys);
+        QFETCH(Bands, choices);
+        QFETCH(QString, cursor);
+        QFETCH(QString, nominal);
+        Vexil window;
+        showAndFocus(window);
+        perform(window, keys);
+        for (int band = 1; band <= 5; ++band)
+            QCOMPARE(window.bandChoice(band), choices.at(static_cast<std::size_t>(band - 1)));
+        auto* chart = window.findChild<vexil::ColourChart*>();
+        QVERIFY(chart && chart->cursor());
+        QCOMPARE(chart->cursor()->objectName(), cursor);
+        QVERIFY(chart->cursor()->isVisible());
+        QCOMPARE(text(window, "R_Full"), nominal);
+    }
+
+    void returnOnCloseEndsTheApplication()
+    {
+        Vexil window;
+        showAndFocus(window);
+        find(window, QStringLiteral("Exit_Btn"))->setFocus();
+        QTimer::singleShot(0, &window, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!window.isVisible());
+    }
+
+    // The whole box of an option responds, and is what is announced.
+    void optionBoxes()
+    {
+        Vexil window;
+        showAndFocus(window);
+        for (const char* name : {"Op_C", "Op_G", "Op_R", "L3_En", "L4_En", "L5_En"}) {
+            auto* option = qobject_cast<QRadioButton*>(find(window, QString::fromLatin1(name)));
+            QVERIFY(option);
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 2, option->height() / 2));
+            QVERIFY2(option->isChecked(), name);
+            QCOMPARE(accessible(window, name)->rect(),
+                     QRect(option->mapToGlobal(QPoint(0, 0)), option->size()));
+        }
+    }
+
+    // Reached by Tab, each kind of control shows a mark: pixels that
+    // contrast at least 3:1 with what they cover when it is not focused.
+    void focusMarksStandOut_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* name : {"Op_R", "L5_En", "R_Full", "Ed_Izm", "Exit_Btn", "ColourChart"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void focusMarksStandOut()
+    {
+        QFETCH(QString, control);
+        Vexil window;
+        showAndFocus(window);
+        auto* w = find(window, control);
+        const bool chart = control == QLatin1String("ColourChart");
+        find(window, chart ? QStringLiteral("Op_R") : QStringLiteral("ColourChart"))->setFocus();
+        const QImage before = window.grab().toImage();
+        for (int tabs = 0; tabs < 20 && QApplication::focusWidget() != w; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w);
+        const QImage after = window.grab().toImage();
+        const QRect area = QRect(w->mapTo(&window, QPoint(0, 0)), w->size()).adjusted(-4, -4, 4, 4);
+        int strong = 0;
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const double c = contrast(before.pixel(x, y), after.pixel(x, y));
+                strong += c >= 3.0 ? 1 : 0;
+                best = std::max(best, c);
+            }
+        }
+        QVERIFY2(strong >= 20, qPrintable(QStringLiteral("%1 pixels at 3:1 or more").arg(strong)));
+        qInfo("%s: %d pixels at 3:1 or more, up to %.1f:1", qPrintable(control), strong, best);
+    }
+
+    void swatchesThroughAccessibility_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("swatch");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<Bands>("choices");
+        QTest::newRow("press chooses") << ""
+                                       << "L2_3" << true << Bands{white, orange, white, white, white};
+        QTest::newRow("gold of band 3 hidden at five bands")
+            << ""
+            << "L3_10" << false << Bands{white, white, white, white, white};
+        QTest::newRow("band 4 digits hidden for inductors")
+            << "click:Op_G"
+            << "L4_5" << false << Bands{white, white, white, gold, white};
+        QTest::newRow("column 5 hidden at four bands")
+            << "click:L4_En"
+            << "L5_1" << false << Bands{white, white, white, white, white};
+        QTest::newRow("silver of band 4 for inductors")
+            << "click:Op_G"
+            << "L4_11" << true << Bands{white, white, white, silver, white};
+    }
+
+    void swatchesThroughAccessibility()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, swatch);
+        QFETCH(bool, offered);
+        QFETCH(Bands, choices);
+        Vexil window;
+        showAndFocus(window);
+        perform(window, setup);
+        auto* iface = accessible(window, qPrintable(swatch));
+        QVERIFY(iface && iface->actionInterface());
+        QCOMPARE(iface->role(), QAccessible::RadioButton);
+        QCOMPARE(iface->state().invisible, !offered);
+        QCOMPARE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                 offered);
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        for (int band = 1; band <= 5; ++band)
+            QCOMPARE(window.bandChoice(band), choices.at(static_cast<std::size_t>(band - 1)));
+        // Exactly the current choice of each band reads as checked.
+        for (auto* s : window.findChildren<vexil::Swatch*>()) {
+            auto* other = QAccessible::queryAccessibleInterface(s);
+            QVERIFY(other->state().checkable);
+            QVERIFY2(other->state().checked == (window.bandChoice(s->band()) == s->colour()),
+                     qPrintable(s->objectName()));
+        }
+        QCOMPARE(paintedColour(find(window, QStringLiteral("Line4"))), paletteRgb(window.bandChoice(4)));
+    }
+
+    // Results can be read and selected, never changed, whoever asks.
+    void resultFieldsRefuseEditing()
+    {
+        Vexil window;
+        showAndFocus(window);
+        for (const char* name : {"Result", "Result2", "Result3", "Result4", "R_Full", "Ed_Izm"}) {
+            auto* iface = accessible(window, name);
+            QVERIFY(iface);
+            const QString shown = text(window, name);
+            QVERIFY(iface->state().readOnly);
+            QVERIFY(!iface->editableTextInterface());
+            QVERIFY(!iface->valueInterface());
+            iface->setText(QAccessible::Value, QStringLiteral("XX"));
+            QCOMPARE(text(window, name), shown);
+            auto* textIface = iface->textInterface();
+            QVERIFY(textIface);
+            QCOMPARE(textIface->text(0, textIface->characterCount()), shown);
+            if (shown.size() > 2) {
+                textIface->setSelection(0, 1, 3);
+                QCOMPARE(find(window, QString::fromLatin1(name))->property("selectedText").toString(),
+                         shown.mid(1, 2));
+            }
+        }
+    }
+
+    void whatTheTreeSays()
+    {
+        Vexil window;
+        showAndFocus(window);
+        auto* root = QAccessible::queryAccessibleInterface(&window);
+        QCOMPARE(root->role(), QAccessible::Window);
+        QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Vexil...!"));
+        QCOMPARE(accessible(window, "Frame2")->role(), QAccessible::Grouping);
+        QCOMPARE(accessible(window, "Frame2")->text(QAccessible::Name), QStringLiteral("Элемент"));
+        QCOMPARE(accessible(window, "Frame1")->text(QAccessible::Name), QStringLiteral("Кол-во полос"));
+        for (int i = 0; i < root->childCount(); ++i) {
+            auto* child = root->child(i);
+            QVERIFY(child);
+            QVERIFY2(!child->text(QAccessible::Name).isEmpty() || child->role() != QAccessible::Graphic,
+                     qPrintable(child->object()->objectName()));
+            QCOMPARE(root->indexOfChild(child), i);
+        }
+    }
+
+    // A screen reader hears the swatch under the cursor as it moves.
+    void cursorIsTheFocusedChild()
+    {
+        Vexil window;
+        showAndFocus(window);
+        auto* chart = window.findChild<vexil::ColourChart*>();
+        chart->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QTest::keyClick(chart, Qt::Key_Down);
+        auto* focused = QAccessible::queryAccessibleInterface(chart)->focusChild();
+        QVERIFY(focused);
+        QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("Полоса 2, цвет Серый"));
+        QVERIFY(focused->state().focused);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

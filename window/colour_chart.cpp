@@ -1,0 +1,179 @@
+#include "colour_chart.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "swatch.h"
+
+namespace vexil {
+
+namespace {
+
+constexpr int kBands = 5;
+// The focus mark: a ring this wide, this far outside the swatch, in the
+// gap between swatches where only the window's background lies.
+constexpr int kMarkWidth = 2;
+constexpr int kMarkGap = 1;
+constexpr int kMarkOutset = kMarkGap + kMarkWidth;
+
+int distance(const Swatch* a, const Swatch* b)
+{
+    return std::abs(a->y() - b->y());
+}
+
+}  // namespace
+
+ColourChart::ColourChart(const std::vector<Swatch*>& swatches, ChoiceOf choiceOf, QWidget* parent)
+    : QWidget(parent), swatches_(swatches), choiceOf_(std::move(choiceOf))
+{
+    setObjectName(QStringLiteral("ColourChart"));
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    QRect area;
+    for (auto* swatch : swatches_) {
+        area |= swatch->geometry();
+        swatch->installEventFilter(this);
+    }
+    setGeometry(area.adjusted(-kMarkOutset, -kMarkOutset, kMarkOutset, kMarkOutset));
+    lower();  // beneath the swatches: it only paints between them
+}
+
+std::vector<Swatch*> ColourChart::shownIn(int band) const
+{
+    std::vector<Swatch*> shown;
+    for (auto* swatch : swatches_) {
+        if (swatch->band() == band && !swatch->isHidden())
+            shown.push_back(swatch);
+    }
+    std::sort(shown.begin(), shown.end(), [](Swatch* a, Swatch* b) { return a->y() < b->y(); });
+    return shown;
+}
+
+Swatch* ColourChart::landingIn(int band) const
+{
+    const auto shown = shownIn(band);
+    if (shown.empty())
+        return nullptr;
+    const ColourIndex choice = choiceOf_(band);
+    const auto chosen =
+        std::find_if(shown.begin(), shown.end(), [&](Swatch* s) { return s->colour() == choice; });
+    if (chosen != shown.end())
+        return *chosen;
+    // The choice is kept but no longer offered: the nearest row that is.
+    const auto it = std::find_if(swatches_.begin(), swatches_.end(),
+                                 [&](Swatch* s) { return s->band() == band && s->colour() == choice; });
+    if (it == swatches_.end())
+        return shown.front();
+    return *std::min_element(shown.begin(), shown.end(),
+                             [&](Swatch* a, Swatch* b) { return distance(a, *it) < distance(b, *it); });
+}
+
+Swatch* ColourChart::nearestLanding(int band) const
+{
+    for (int step = 0; step < kBands; ++step) {
+        for (int candidate : {band - step, band + step}) {
+            if (candidate < 1 || candidate > kBands)
+                continue;
+            if (auto* landing = landingIn(candidate))
+                return landing;
+        }
+    }
+    return nullptr;
+}
+
+void ColourChart::moveTo(Swatch* swatch)
+{
+    if (swatch == nullptr || swatch == cursor_)
+        return;
+    cursor_ = swatch;
+    update();
+    if (hasFocus())
+        emit cursorMoved(cursor_);
+}
+
+void ColourChart::keyPressEvent(QKeyEvent* event)
+{
+    if (cursor_ == nullptr)
+        return QWidget::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const auto shown = shownIn(cursor_->band());
+        const auto at = std::find(shown.begin(), shown.end(), cursor_);
+        if (at == shown.end())
+            break;
+        if (event->key() == Qt::Key_Up && at != shown.begin())
+            moveTo(*(at - 1));
+        if (event->key() == Qt::Key_Down && at + 1 != shown.end())
+            moveTo(*(at + 1));
+        break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int step = event->key() == Qt::Key_Left ? -1 : 1;
+        for (int band = cursor_->band() + step; band >= 1 && band <= kBands; band += step) {
+            if (auto* landing = landingIn(band)) {
+                moveTo(landing);
+                break;
+            }
+        }
+        break;
+    }
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: cursor_->click(); break;
+    default: return QWidget::keyPressEvent(event);
+    }
+    event->accept();
+}
+
+void ColourChart::focusInEvent(QFocusEvent* event)
+{
+    if (cursor_ == nullptr)
+        cursor_ = landingIn(1);
+    update();
+    QWidget::focusInEvent(event);
+    // After Qt has announced the chart itself, announce the swatch under
+    // the cursor.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus() && cursor_ != nullptr)
+                emit cursorMoved(cursor_);
+        },
+        Qt::QueuedConnection);
+}
+
+void ColourChart::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+// A band-count or kind change can hide the swatch under the cursor.
+bool ColourChart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::HideToParent && watched == cursor_)
+        moveTo(nearestLanding(cursor_->band()));
+    return false;
+}
+
+void ColourChart::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus() || cursor_ == nullptr || cursor_->isHidden())
+        return;
+    QPainter painter(this);
+    const QRect outer =
+        cursor_->geometry().translated(-pos()).adjusted(-kMarkOutset, -kMarkOutset, kMarkOutset, kMarkOutset);
+    // Filled bars rather than a pen, so the ring stays whole at any scale.
+    const QColor mark(Qt::white);
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), kMarkWidth), mark);
+    painter.fillRect(QRect(outer.left(), outer.bottom() - kMarkWidth + 1, outer.width(), kMarkWidth), mark);
+    painter.fillRect(QRect(outer.left(), outer.top(), kMarkWidth, outer.height()), mark);
+    painter.fillRect(QRect(outer.right() - kMarkWidth + 1, outer.top(), kMarkWidth, outer.height()), mark);
+}
+
+}  // namespace vexil

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+
+namespace vexil {
+
+// A read-only field that shows one result text. Nothing but the program
+// writes it: not typing, and not assistive technology (its accessible
+// interface offers no editing).
+class ReadOnlyField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    ReadOnlyField(const QFont& font, QWidget* parent);
+
+    // Shows `text`, its letters narrowed where it would not fit.
+    void showResult(const QString& text);
+
+private:
+    QFont font_;  // the layout's font, before any narrowing
+};
+
+}  // namespace vexil
