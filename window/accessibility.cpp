@@ -237,10 +237,13 @@ void announceChecked(Swatch* swatch)
 
 }  // namespace
 
-void installAccessibility(Vexil& window)
+void installAccessibility()
 {
     QAccessible::installFactory(factory);
+}
 
+void reportAccessibleChanges(Vexil& window)
+{
     window.findChild<ColourChart*>()->setAccessibleName(QStringLiteral("Таблица цветов"));
     QObject::connect(window.findChild<ColourChart*>(), &ColourChart::cursorMoved, &window,
                      [](Swatch* swatch) {

@@ -8,6 +8,13 @@ class Vexil;
 // it act on them as a user would: it chooses a swatch by the same handler
 // as a click, reads results but cannot edit them, and follows the colour
 // chart's keyboard cursor.
-void installAccessibility(Vexil& window);
+//
+// Install before the window makes its first widget: Qt keeps the first
+// interface it makes for a widget.
+void installAccessibility();
+
+// Once the window is built: reports the changes that assistive technology
+// cannot see by itself (the checked swatch, the chart's cursor).
+void reportAccessibleChanges(Vexil& window);
 
 }  // namespace vexil

@@ -148,6 +148,7 @@ QString indexedName(const char* stem, int number)
 
 Vexil::Vexil(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QStringLiteral("Vexil...!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -174,7 +175,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     setFocusOrder();
     applyWindowStyle(*this, "vexil::ReadOnlyField");
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
-    installAccessibility(*this);
+    reportAccessibleChanges(*this);
 
     Form_Load();
 }

@@ -1,0 +1,120 @@
+#!/usr/bin/python3
+"""The real executable decoded through the AT-SPI bus, as a screen reader
+would drive it, and once more with key events alone.
+
+Run as: scripts/with-xvfb dbus-run-session -- tests/atspi_e2e.py VEXIL
+Exits 77 (skipped) when pyatspi is not installed."""
+import os
+import subprocess
+import sys
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("SKIPPED: pyatspi is not installed")
+    sys.exit(77)
+
+VEXIL = sys.argv[1]
+FAILURES = []
+PASSED = []
+
+
+def check(what, actual, expected):
+    (PASSED if actual == expected else FAILURES).append(what)
+    print(f"{'ok  ' if actual == expected else 'FAIL'} {what}: {actual!r}" +
+          ("" if actual == expected else f", expected {expected!r}"))
+
+
+def start():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8")
+    app = subprocess.Popen([VEXIL], env=env)
+    for _ in range(200):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for a in desktop:
+            if a is not None and a.name == "Vexil" and a.childCount > 0:
+                return app, a
+        time.sleep(0.05)
+    app.kill()
+    sys.exit("Vexil did not appear on the accessibility bus")
+
+
+def named(root, name, role=None):
+    found = pyatspi.findDescendant(
+        root, lambda o: o is not None and o.name == name and role in (None, o.getRoleName()))
+    if found is None:
+        sys.exit(f"nothing is named {name!r}")
+    return found
+
+
+def press(root, name):
+    actions = named(root, name).queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    for wanted in ("Press", "Toggle"):
+        if wanted in names:
+            actions.doAction(names.index(wanted))
+            return
+    sys.exit(f"{name!r} offers no press action: {names}")
+
+
+def text_of(root, name):
+    t = named(root, name, "text").queryText()
+    return t.getText(0, t.characterCount)
+
+
+def wait_for(what, read, expected):
+    for _ in range(100):
+        if read() == expected:
+            break
+        time.sleep(0.05)
+    check(what, read(), expected)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
+
+
+# 1. Actions alone: four bands, yellow, violet, red, gold.
+app, root = start()
+frame = root.getChildAtIndex(0)
+check("window role", frame.getRoleName(), "frame")
+check("window name", frame.name, "Vexil...!")
+press(root, "Кол-во полос: 4")
+for band, colour in ((1, "Желтый"), (2, "Фиолет."), (3, "Красный"), (4, "Золотой")):
+    press(root, f"Полоса {band}, цвет {colour}")
+wait_for("nominal value by actions", lambda: text_of(root, "Номинал"), "4,7 кОм")
+check("tolerance by actions", text_of(root, "Допуск"), "5% (J)")
+gold = named(root, "Полоса 4, цвет Золотой").getState()
+check("gold swatch checked", gold.contains(pyatspi.STATE_CHECKED), True)
+hidden = named(root, "Полоса 5, цвет Белый")
+check("hidden swatch offers no action", hidden.queryAction().nActions, 0)
+field = named(root, "Номинал", "text")
+check("result field is read-only", field.getState().contains(pyatspi.STATE_EDITABLE), False)
+try:
+    field.queryEditableText().setTextContents("XX")
+except NotImplementedError:
+    pass
+check("result field unchanged", text_of(root, "Номинал"), "4,7 кОм")
+app.terminate()
+app.wait(10)
+
+# 2. Keys alone, then Return on "Закрыть".
+app, root = start()
+window = xdotool("search", "--sync", "--onlyvisible", "--name", r"^Vexil\.\.\.!$").splitlines()[0]
+xdotool("windowfocus", "--sync", window)
+wait_for("focus at start", lambda: named(root, "Элемент: Сопротивление").getState().contains(pyatspi.STATE_FOCUSED),
+         True)
+keys = ["Tab", "Left"] + ["Tab"] * 7 + ["Down"] * 5 + ["space", "Right"] + ["Down"] * 2 + ["space", "Right"] + \
+    ["Down"] * 7 + ["space", "Right"] + ["Down"] * 10 + ["space"]
+xdotool("key", "--delay", "20", *keys)
+wait_for("nominal value by keys", lambda: text_of(root, "Номинал"), "4,7 кОм")
+xdotool("key", "shift+Tab", "Return")
+try:
+    status = app.wait(10)
+except subprocess.TimeoutExpired:
+    app.kill()
+    status = "still running"
+check("Return on Закрыть ends the program", status, 0)
+
+print(f"{len(PASSED)} passed, {len(FAILURES)} failed")
+sys.exit(1 if FAILURES else 0)
