@@ -102,6 +102,12 @@ app.wait(10)
 app, root = start()
 window = xdotool("search", "--sync", "--onlyvisible", "--name", r"^Vexil\.\.\.!$").splitlines()[0]
 xdotool("windowfocus", "--sync", window)
+# Docks tie the window to its desktop entry by the entry's StartupWMClass.
+entry = open(os.path.join(os.path.dirname(__file__), "..", "data", "org.vexil.Vexil.desktop")).read()
+wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True, text=True).stdout
+check("WM_CLASS matches StartupWMClass",
+      wm_class.rsplit('"', 2)[-2] if '"' in wm_class else wm_class,
+      entry.split("StartupWMClass=")[1].split()[0])
 wait_for("focus at start", lambda: named(root, "Элемент: Сопротивление").getState().contains(pyatspi.STATE_FOCUSED),
          True)
 keys = ["Tab", "Left"] + ["Tab"] * 7 + ["Down"] * 5 + ["space", "Right"] + ["Down"] * 2 + ["space", "Right"] + \

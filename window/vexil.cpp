@@ -157,8 +157,8 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     setFixedSize(toPixels({0, 0, 6615, 6105}).size());
 
     QIcon icon;
-    icon.addFile(QStringLiteral(":/vexil/icon-16.png"), {16, 16});
-    icon.addFile(QStringLiteral(":/vexil/icon-32.png"), {32, 32});
+    icon.addFile(QStringLiteral(":/vexil/16x16/org.vexil.Vexil.png"), {16, 16});
+    icon.addFile(QStringLiteral(":/vexil/32x32/org.vexil.Vexil.png"), {32, 32});
     setWindowIcon(icon);
 
     // Every frame, option and caption inherits the dark teal and pale green.
