@@ -1,10 +1,15 @@
 // What the benchmark runs and times. One program for both sides of every
 // comparison, so both load the same libraries:
-//   vexil_probe startup vexil|empty   show the window, quit after its first frame
+//   vexil_probe startup vexil|floor   show the window, quit after its first frame;
+//                                     the floor is the least a text window of
+//                                     the same size costs: a label, a line edit
+//                                     and an option button
 //   vexil_probe clicks N              median time of N swatch clicks and of N
 //                                     clicks on a caption, in microseconds
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -33,12 +38,15 @@ protected:
     }
 };
 
-int startup(bool empty)
+int startup(bool floor)
 {
     std::unique_ptr<QWidget> window;
-    if (empty) {
+    if (floor) {
         window = std::make_unique<QWidget>();
         window->setFixedSize(441, 407);
+        new QLabel(QStringLiteral("Номинал"), window.get());
+        (new QLineEdit(QStringLiteral("999000 МОм"), window.get()))->move(0, 20);
+        (new QRadioButton(QStringLiteral("Сопротивление"), window.get()))->move(0, 50);
     } else {
         window = std::make_unique<vexil::Vexil>();
     }
@@ -98,9 +106,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "startup") == 0)
-        return startup(std::strcmp(argv[2], "empty") == 0);
+        return startup(std::strcmp(argv[2], "floor") == 0);
     if (argc == 3 && std::strcmp(argv[1], "clicks") == 0)
         return clicks(std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: %s startup vexil|empty | clicks N\n", argv[0]);
+    std::fprintf(stderr, "usage: %s startup vexil|floor | clicks N\n", argv[0]);
     return 2;
 }

@@ -29,7 +29,9 @@ def check(what, actual, expected):
 def start():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8")
     app = subprocess.Popen([VEXIL], env=env)
-    for _ in range(200):
+    for _ in range(600):  # a loaded machine can take seconds
+        if app.poll() is not None:
+            sys.exit(f"Vexil exited with status {app.returncode} before it appeared")
         desktop = pyatspi.Registry.getDesktop(0)
         for a in desktop:
             if a is not None and a.name == "Vexil" and a.childCount > 0:

@@ -44,11 +44,12 @@ private slots:
         const auto at = [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
 
         // Across every visible swatch, through its middle.
-        for (auto* swatch : window.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")))) {
+        for (auto* swatch :
+             window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")))) {
             if (!swatch->isVisible())
                 continue;
             const QRect r = swatch->geometry();
-            const QRgb colour = swatch->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+            const QRgb colour = vexil::ColourPalette.at(swatch->objectName().section('_', 1).toUInt()).rgb;
             const QSet<QRgb> allowed{0x004040, 0x000000, colour};
             const int y = 2 * r.center().y();
             for (int x = 2 * r.left() - 2; x < 2 * (r.right() + 1) + 2; ++x)

@@ -313,7 +313,7 @@ private slots:
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             const auto options = window.findChildren<QRadioButton*>();
-            auto clickable = window.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")));
+            auto clickable = window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^L\\d_\\d+$")));
             QList<QWidget*> candidates(clickable.begin(), clickable.end());
             for (auto* option : options)
                 candidates << option;

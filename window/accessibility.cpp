@@ -52,7 +52,7 @@ private:
             auto* w = qobject_cast<QWidget*>(object);
             if (w == nullptr || w->isWindow())
                 continue;
-            if (qobject_cast<Shape*>(w) != nullptr && w->accessibleName().isEmpty())
+            if (w->metaObject() == &Shape::staticMetaObject && w->accessibleName().isEmpty())
                 continue;
             widgets.push_back(w);
         }
@@ -66,6 +66,17 @@ private:
 class SwatchAccessible : public QAccessibleWidget {
 public:
     explicit SwatchAccessible(Swatch* swatch) : QAccessibleWidget(swatch, QAccessible::RadioButton) {}
+
+    // "Полоса 3, цвет Голубой": a screen reader cannot see the colour.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto name = ColourPalette.at(static_cast<std::size_t>(swatch()->colour())).name;
+        return QStringLiteral("Полоса %1, цвет %2")
+            .arg(swatch()->band())
+            .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 
     QAccessible::State state() const override
     {

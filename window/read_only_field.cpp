@@ -3,7 +3,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
+#include "text_fit.h"
 
 namespace vexil {
 
@@ -31,11 +31,8 @@ void ReadOnlyField::showResult(const QString& text)
     QStyleOptionFrame option;
     option.initFrom(this);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    const int available = width() - 2 * (frame + kLineEditMargin);
-    const int needed = QFontMetrics(font_).horizontalAdvance(text);
-    QFont fitted = font_;
-    if (needed > available)
-        fitted.setStretch(std::max(50, 100 * available / needed));
+    const QSizeF room(width() - 2 * (frame + kLineEditMargin), height() - 2 * frame);
+    const QFont fitted = fittedFont(font_, text, room, this);
     if (fitted != font())
         setFont(fitted);
 }

@@ -4,8 +4,10 @@
 
 namespace vexil {
 
-Swatch::Swatch(int band, ColourIndex colour, QWidget* parent) : QLabel(parent), band_(band), colour_(colour)
+Swatch::Swatch(int band, ColourIndex colour, const QColor& shown, QWidget* parent)
+    : Shape(Qt::black, shown, parent), band_(band), colour_(colour)
 {
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }
 
 void Swatch::mousePressEvent(QMouseEvent* event)

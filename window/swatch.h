@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QLabel>
-
 #include "colour_code.h"
+#include "shape.h"
 
 namespace vexil {
 
-// A caption-less label of the colour chart that reports a click: press and
-// release of the left button inside it, like a push button. It knows which
-// band and colour it stands for, so the keyboard and assistive technology
-// can choose it the same way.
-class Swatch : public QLabel {
+// A square of the colour chart, bordered and filled with its colour, that
+// reports a click: press and release of the left button inside it, like a
+// push button. It knows which band and colour it stands for, so the
+// keyboard and assistive technology can choose it the same way.
+class Swatch : public Shape {
     Q_OBJECT
 
 public:
-    Swatch(int band, ColourIndex colour, QWidget* parent);
+    Swatch(int band, ColourIndex colour, const QColor& shown, QWidget* parent);
+
+    // The colour it shows.
+    QColor shown() const { return *fill(); }
 
     int band() const { return band_; }
     ColourIndex colour() const { return colour_; }

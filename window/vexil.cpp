@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 
 #include "accessibility.h"
 #include "colour_chart.h"
@@ -13,6 +14,7 @@
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
+#include "text_fit.h"
 #include "twips.h"
 #include "window_style.h"
 
@@ -36,27 +38,39 @@ QColor displayColour(ColourIndex colour)
     return QColor::fromRgb(ColourPalette.at(static_cast<std::size_t>(colour)).rgb);
 }
 
-// "MS Sans Serif" 8.25 pt is 11 pixels at 96 dpi; where it is missing (every
-// Linux desktop) the metric twin of Arial is the closest face that keeps every
-// caption inside its box.
-QFont sansSerif(bool bold)
+// A face of the layout at its size in pixels (at 96 dpi). Where the face
+// itself is missing (every Linux desktop) its metric twin Liberation Sans
+// stands in, and where even that is missing, the system's sans face, fitted
+// to each box (text_fit.h). Looking up only the face that exists spares
+// start-up a round of fallback searches.
+QFont layoutFont([[maybe_unused]] const char* windowsFace, int pixelSize, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setPixelSize(11);
+#ifdef Q_OS_WIN
+    font.setFamily(QLatin1String(windowsFace));
+#else
+    font.setFamily(QStringLiteral("Liberation Sans"));
+#endif
+    font.setStyleHint(QFont::SansSerif);
+    // Fully hinted, as the layout's own platform draws text: glyphs on whole
+    // pixels, each drawn once rather than once per sub-pixel position.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
 }
 
-// "Arial" 9 pt, 12 pixels at 96 dpi.
+// "MS Sans Serif" 8.25 pt: 11 pixels.
+QFont sansSerif(bool bold)
+{
+    return layoutFont("MS Sans Serif", 11, bold);
+}
+
+// "Arial" 9 pt bold: 12 pixels.
 QFont arialBold()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(12);
-    font.setBold(true);
-    return font;
+    return layoutFont("Arial", 12, true);
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
@@ -80,20 +94,6 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const Tw
     auto* label = place(new QLabel(text, parent), name, rect);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setFont(font);
-    return label;
-}
-
-// A caption-less swatch with a single-line border and a coloured background.
-Swatch* swatchLabel(QWidget* parent, int band, ColourIndex colour, const TwipsRect& rect)
-{
-    auto* label = place(new Swatch(band, colour, parent), "", rect);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, displayColour(colour));
-    palette.setColor(QPalette::WindowText, kBorder);
-    label->setPalette(palette);
     return label;
 }
 
@@ -156,9 +156,12 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(toPixels({0, 0, 6615, 6105}).size());
 
+    // Raw pixels, uncompressed in the resources: nothing to decode.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/vexil/16x16/org.vexil.Vexil.png"), {16, 16});
-    icon.addFile(QStringLiteral(":/vexil/32x32/org.vexil.Vexil.png"), {32, 32});
+    for (int size : {16, 32}) {
+        const QResource pixels(QStringLiteral(":/vexil/icon-%1.rgba").arg(size));
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
+    }
     setWindowIcon(icon);
 
     // Every frame, option and caption inherits the dark teal and pale green.
@@ -166,6 +169,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     palette.setColor(QPalette::Window, kBackground);
     palette.setColor(QPalette::WindowText, kCaptionText);
     setPalette(palette);
+    applyWindowStyle(*this);
     setFont(sansSerif(false));
 
     buildColourChart();
@@ -173,7 +177,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     buildBandCountGroup();
     buildResults();
     setFocusOrder();
-    applyWindowStyle(*this, "vexil::ReadOnlyField");
+    fitCaptions(*this);
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
     reportAccessibleChanges(*this);
 
@@ -300,9 +304,9 @@ void Vexil::buildColourChart()
         describeStripe(band, kWhite);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
-            auto* cell = swatchLabel(this, band, colour, {left, rowTop(colour), kCellSize, kCellSize});
+            auto* cell = place(new Swatch(band, colour, displayColour(colour), this), "",
+                               {left, rowTop(colour), kCellSize, kCellSize});
             cell->setObjectName(QStringLiteral("L%1_%2").arg(band).arg(colour));
-            cell->setAccessibleName(QStringLiteral("Полоса %1, цвет %2").arg(band).arg(colourName(colour)));
             swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour)) = cell;
             connect(cell, &Swatch::clicked, this, [this, band, colour] { SelectBandColour(band, colour); });
         }
@@ -410,7 +414,7 @@ void Vexil::Exit_Btn_Click()
 
 void Vexil::chooseBandColour(int band, ColourIndex colour)
 {
-    const QColor shown = swatch(band, colour)->palette().color(QPalette::Window);
+    const QColor shown = swatch(band, colour)->shown();
     line(band)->setFill(shown);
     describeStripe(band, colour);
     auto& choice = BandSelection_.at(static_cast<std::size_t>(band - 1));

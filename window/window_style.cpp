@@ -1,6 +1,8 @@
 #include "window_style.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -8,7 +10,8 @@ namespace vexil {
 
 namespace {
 
-// A ring of one pixel made of filled bars, whole at any scale.
+// Bars of whole logical pixels; a pen would blend across device pixels at
+// fractional scales.
 void drawRing(QPainter* painter, const QRect& r, const QColor& colour)
 {
     painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
@@ -17,20 +20,54 @@ void drawRing(QPainter* painter, const QRect& r, const QColor& colour)
     painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
 }
 
+// The classic sunken border: dark over light outside, shadow over midlight
+// inside.
+void drawSunken(QPainter* painter, const QRect& r, const QPalette& palette)
+{
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    const auto bar = [painter](int left, int top, int width, int height, const QColor& colour) {
+        painter->fillRect(QRect(left, top, width, height), colour);
+    };
+    bar(x, y, w - 1, 1, palette.color(QPalette::Dark));
+    bar(x, y, 1, h - 1, palette.color(QPalette::Dark));
+    bar(x, y + h - 1, w, 1, palette.color(QPalette::Light));
+    bar(x + w - 1, y, 1, h, palette.color(QPalette::Light));
+    bar(x + 1, y + 1, w - 3, 1, palette.color(QPalette::Shadow));
+    bar(x + 1, y + 1, 1, h - 3, palette.color(QPalette::Shadow));
+    bar(x + 1, y + h - 2, w - 2, 1, palette.color(QPalette::Midlight));
+    bar(x + w - 2, y + 1, 1, h - 2, palette.color(QPalette::Midlight));
+}
+
 // Black or white, whichever stands out more from `behind`.
 QColor contrasting(const QColor& behind)
 {
     return behind.lightnessF() < 0.5 ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+bool isField(const QWidget* widget)
+{
+    return widget != nullptr && widget->inherits("QLineEdit");
+}
+
+constexpr int kFieldFrame = 2;
+
 }  // namespace
 
-WindowStyle::WindowStyle(const QString& base) : QProxyStyle(base) {}
+WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    if (metric == PM_DefaultFrameWidth && isField(widget))
+        return kFieldFrame;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
 
 QRect WindowStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
 {
     if (element == SE_RadioButtonClickRect)
         return option->rect;
+    if (element == SE_LineEditContents && isField(widget))
+        return option->rect.adjusted(kFieldFrame, kFieldFrame, -kFieldFrame, -kFieldFrame);
     return QProxyStyle::subElementRect(element, option, widget);
 }
 
@@ -47,14 +84,14 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     case PE_PanelLineEdit: {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        if (option->state & State_HasFocus) {
-            const int frame = pixelMetric(PM_DefaultFrameWidth, option, widget);
-            drawRing(painter, option->rect.adjusted(frame, frame, -frame, -frame),
-                     contrasting(option->palette.color(QPalette::Base)));
-        }
+        const QRect inside = option->rect.adjusted(kFieldFrame, kFieldFrame, -kFieldFrame, -kFieldFrame);
+        painter->fillRect(inside, option->palette.brush(QPalette::Base));
+        drawSunken(painter, option->rect, option->palette);
+        if (option->state & State_HasFocus)
+            drawRing(painter, inside, contrasting(option->palette.color(QPalette::Base)));
         return;
     }
+    case PE_FrameLineEdit: drawSunken(painter, option->rect, option->palette); return;
     default: QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 }
@@ -72,31 +109,27 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
     }
 }
 
-void applyWindowStyle(QWidget& window, const char* fieldClass)
+void applyWindowStyle(QWidget& window)
 {
-    auto* style = new WindowStyle(QStringLiteral("Fusion"));
-    auto* fieldStyle = new WindowStyle(QStringLiteral("Windows"));
-    // Made after the widgets, the styles are deleted after them too.
-    style->setParent(&window);
-    fieldStyle->setParent(&window);
+    // One style for the application, set before any widget of the window is
+    // polished; made again only if something replaced it.
+    static QPointer<WindowStyle> style;
+    if (style == nullptr || QApplication::style() != style) {
+        style = new WindowStyle;
+        QApplication::setStyle(style);
+    }
 
-    // The base style's own colours for every role and group, then the
-    // window's; each one set explicitly so that none comes from the desktop.
-    const QPalette standard = style->baseStyle()->standardPalette();
-    QPalette palette = window.palette();
+    // Fusion's own colours for every role and group, then the window's.
+    const QPalette own = window.palette();
+    QPalette palette = style->baseStyle()->standardPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
             const auto r = static_cast<QPalette::ColorRole>(role);
-            const bool ownColour = palette.isBrushSet(g, r);
-            palette.setBrush(g, r, ownColour ? palette.brush(g, r) : standard.brush(g, r));
+            palette.setBrush(g, r, own.isBrushSet(g, r) ? own.brush(g, r) : palette.brush(g, r));
         }
     }
     window.setPalette(palette);
-
-    window.setStyle(style);
-    for (auto* widget : window.findChildren<QWidget*>())
-        widget->setStyle(widget->inherits(fieldClass) ? fieldStyle : style);
 }
 
 }  // namespace vexil

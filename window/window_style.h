@@ -5,8 +5,10 @@
 namespace vexil {
 
 // How the window draws what the layout leaves to the platform, the same on
-// every desktop: one well-known style beneath, whatever style or theme the
-// desktop names, with the window's own changes on top.
+// every desktop: Fusion beneath, whatever style or theme the desktop names,
+// with the window's own changes on top.
+// - Result fields keep the classic sunken border of two pixels, drawn as
+//   whole pixels at any scale.
 // - An option button responds to, and is announced with, its whole box.
 // - Focus marks contrast with what surrounds them: on the dark background,
 //   on the button face and inside a result field.
@@ -14,9 +16,10 @@ class WindowStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    // `base` is a key of QStyleFactory, e.g. "Fusion".
-    explicit WindowStyle(const QString& base);
+    WindowStyle();
 
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -25,9 +28,9 @@ public:
                      const QWidget* widget) const override;
 };
 
-// Gives `window` and every widget in it the window's styles and a palette
-// in which every role is set, so that no desktop palette shows through.
-// Result fields (`fieldClass`) keep the classic sunken look.
-void applyWindowStyle(QWidget& window, const char* fieldClass);
+// Once, before the window makes its widgets: makes the window's style the
+// application's (it is the application's only window), and completes the
+// window's palette so that every role is set and none comes from the desktop.
+void applyWindowStyle(QWidget& window);
 
 }  // namespace vexil
