@@ -1,10 +1,17 @@
 #include <QApplication>
 
+#include "platform.h"
 #include "vexil.h"
 
-int main(int argc, char* argv[])
+int main(int, char* argv[])
 {
-    QApplication app(argc, argv);
+    if (!vexil::displayAvailable())
+        return 1;
+    // The program takes no command line: Qt is not shown one either, so no
+    // -reverse, -style or -platform changes the layout.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Vexil"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
     // Ties the running window to its desktop entry (the Wayland app id).

@@ -155,6 +155,8 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(toPixels({0, 0, 6615, 6105}).size());
+    // The layout reads left to right, whatever the locale.
+    setLayoutDirection(Qt::LeftToRight);
 
     // Raw pixels, uncompressed in the resources: nothing to decode.
     QIcon icon;
@@ -164,12 +166,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     }
     setWindowIcon(icon);
 
-    // Every frame, option and caption inherits the dark teal and pale green.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    palette.setColor(QPalette::WindowText, kCaptionText);
-    setPalette(palette);
-    applyWindowStyle(*this);
+    useWindowStyle();
     setFont(sansSerif(false));
 
     buildColourChart();
@@ -177,6 +174,8 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     buildBandCountGroup();
     buildResults();
     setFocusOrder();
+    // Every frame, option and caption inherits the dark teal and pale green.
+    applyWindowPalette(*this, kBackground, kCaptionText);
     fitCaptions(*this);
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
     reportAccessibleChanges(*this);

@@ -109,26 +109,37 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
     }
 }
 
-void applyWindowStyle(QWidget& window)
+void useWindowStyle()
 {
-    // One style for the application, set before any widget of the window is
-    // polished; made again only if something replaced it.
+    // Made again only if something replaced it.
     static QPointer<WindowStyle> style;
     if (style == nullptr || QApplication::style() != style) {
         style = new WindowStyle;
         QApplication::setStyle(style);
     }
+}
 
-    // Fusion's own colours for every role and group, then the window's.
-    const QPalette own = window.palette();
-    QPalette palette = style->baseStyle()->standardPalette();
+void applyWindowPalette(QWidget& window, const QColor& background, const QColor& text)
+{
+    // Fusion's light colours, written out: its standard palette follows a
+    // dark desktop theme. Each role is set, so that none resolves to a
+    // theme's; then the window's own.
+    const QColor face(0xEF, 0xEF, 0xEF);
+    QPalette palette(face);
+    palette.setColor(QPalette::Dark, face.darker(150));  // borders stay visible on the dark teal
+    palette.setColor(QPalette::Mid, face.darker(130));
+    palette.setColor(QPalette::Midlight, face.darker(130).lighter(110));
+    palette.setColor(QPalette::Shadow, face.darker(150).darker(135));
+    palette.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
             const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, own.isBrushSet(g, r) ? own.brush(g, r) : palette.brush(g, r));
+            palette.setBrush(g, r, palette.brush(g, r));
         }
     }
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
     window.setPalette(palette);
 }
 

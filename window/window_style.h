@@ -28,9 +28,13 @@ public:
                      const QWidget* widget) const override;
 };
 
-// Once, before the window makes its widgets: makes the window's style the
-// application's (it is the application's only window), and completes the
-// window's palette so that every role is set and none comes from the desktop.
-void applyWindowStyle(QWidget& window);
+// Before the window makes its widgets: makes the window's style the
+// application's (it is the application's only window).
+void useWindowStyle();
+
+// Once the window has made its widgets: gives it a palette of `background`
+// and `text` in which every other role is set too, so that no colour comes
+// from the desktop, not even the palettes a theme gives each kind of widget.
+void applyWindowPalette(QWidget& window, const QColor& background, const QColor& text);
 
 }  // namespace vexil

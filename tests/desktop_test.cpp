@@ -1,0 +1,182 @@
+// The window on the desktops people have: dark palettes and themes, every
+// installed widget style, other fonts, right-to-left settings. Run by CTest
+// as the desktop is set up (a GTK dark theme, qt6ct, a font set) and then
+// under each style and palette in turn.
+#include <QtTest>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "window_probe.h"
+
+using vexil::Vexil;
+using namespace probe;
+
+namespace {
+
+double luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QRect boxOf(Vexil& window, const char* name)
+{
+    auto* w = find(window, QString::fromLatin1(name));
+    return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+}
+
+int countOf(const QImage& image, const QRect& box, QRgb colour)
+{
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == colour ? 1 : 0;
+    return n;
+}
+
+// The strongest contrast of any pixel in `box` against `behind`: that of
+// the text drawn there.
+double textContrast(const QImage& image, const QRect& box, QRgb behind)
+{
+    double best = 1;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            best = std::max(best, contrast(image.pixel(x, y), behind));
+    return best;
+}
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
+    dark.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
+    return dark;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ownColours_data()
+    {
+        QTest::addColumn<QString>("style");  // empty: as the desktop set it up
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("as the desktop set it up") << QString() << false;
+        QTest::newRow("dark application palette") << QString() << true;
+        for (const auto& key : QStyleFactory::keys())
+            QTest::newRow(qPrintable(QStringLiteral("style %1").arg(key))) << key << false;
+    }
+
+    // Every colour the layout gives holds; text left to the platform stays
+    // readable.
+    void ownColours()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, dark);
+        if (!style.isEmpty()) {
+            // As QT_STYLE_OVERRIDE would, palette and all.
+            QApplication::setPalette(QApplication::setStyle(style)->standardPalette());
+        }
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const auto at = [&](QPoint p) { return image.pixel(p) & 0xFFFFFF; };
+
+        QCOMPARE(at({5, 400}), 0x004040u);
+        QCOMPARE(at({200, 300}), 0x004040u);
+        QVERIFY2(countOf(image, boxOf(window, "Op_R"), 0xC0FFC0) >= 10, "option caption");
+        QVERIFY2(countOf(image, boxOf(window, "L5_En"), 0xC0FFC0) >= 3, "option caption");
+        QVERIFY2(countOf(image, boxOf(window, "Label23"), 0x00FF00) >= 10, "group title");
+        QVERIFY2(countOf(image, boxOf(window, "Label2"), 0xC0FFC0) >= 5, "colour name");
+        for (const char* field : {"R_Full", "Result2", "Ed_Izm"}) {
+            const QRect inside = boxOf(window, field).adjusted(3, 3, -3, -3);
+            QCOMPARE(at(inside.topLeft()), 0xC0C0C0u);
+            QVERIFY2(countOf(image, inside, 0x000000) >= 5, field);  // black text
+        }
+        const QRect button = boxOf(window, "Exit_Btn").adjusted(3, 3, -3, -3);
+        const double buttonText = textContrast(image, button, at({button.left(), button.center().y()}));
+        QVERIFY2(buttonText >= 4.5, qPrintable(QStringLiteral("button text %1:1").arg(buttonText)));
+        for (const char* frame : {"Frame1", "Frame2"}) {
+            const QRect box = boxOf(window, frame);
+            QVERIFY2(contrast(at({box.left(), box.center().y()}), 0x004040) >= 3.0, frame);
+            QVERIFY2(contrast(at({box.center().x(), box.top()}), 0x004040) >= 3.0, frame);
+        }
+    }
+
+    void neverMirrored()
+    {
+        const auto grab = [] {
+            Vexil window;
+            window.show();
+            return QTest::qWaitForWindowExposed(&window) ? window.grab().toImage() : QImage();
+        };
+        const QImage leftToRight = grab();
+        QApplication::setLayoutDirection(Qt::RightToLeft);  // as -reverse or an RTL locale
+        const QImage rightToLeft = grab();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY(!leftToRight.isNull());
+        QCOMPARE(rightToLeft, leftToRight);
+    }
+
+    // No caption or result loses a glyph, whichever sans face the system
+    // resolves and whatever the scale.
+    void everyTextFits()
+    {
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto fields = window.findChildren<QLineEdit*>();
+        for (auto* label : window.findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            // Fields are drawn over the captions above them.
+            int room = label->height();
+            for (auto* field : fields)
+                if (field->geometry().intersects(label->geometry()) && field->y() > label->y())
+                    room = std::min(room, field->y() - label->y());
+            const QFontMetricsF metrics(label->font(), label);
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+            QVERIFY2(metrics.ascent() + metrics.descent() <= room, qPrintable(label->objectName()));
+        }
+        for (auto* button : window.findChildren<QAbstractButton*>())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+        for (const char* kind : {"Op_R", "Op_C", "Op_G"}) {
+            click(find(window, QString::fromLatin1(kind)));
+            for (auto* field : fields) {
+                const QFontMetricsF metrics(field->font(), field);
+                QVERIFY2(metrics.horizontalAdvance(field->text()) <= field->width() - 8,
+                         qPrintable(field->objectName() + QLatin1Char(' ') + field->text()));
+                const int stretch = field->font().stretch();  // 0: not narrowed at all
+                QVERIFY2(stretch == 0 || stretch >= 75, qPrintable(field->objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
