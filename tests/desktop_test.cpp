@@ -17,21 +17,6 @@ using namespace probe;
 
 namespace {
 
-double luminance(QRgb c)
-{
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QRect boxOf(Vexil& window, const char* name)
 {
     auto* w = find(window, QString::fromLatin1(name));

@@ -54,20 +54,6 @@ void showAndFocus(Vexil& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// WCAG's contrast ratio of two colours.
-double contrast(QRgb a, QRgb b)
-{
-    const auto luminance = [](QRgb c) {
-        const auto channel = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QAccessibleInterface* accessible(Vexil& window, const char* name)
 {
     return QAccessible::queryAccessibleInterface(find(window, QString::fromLatin1(name)));
