@@ -76,6 +76,10 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 {
     switch (element) {
     case PE_FrameFocusRect: {
+        // Shown once the keyboard has moved the focus, as the layout's
+        // platform does; not at start, and not after a click.
+        if (!(option->state & State_KeyboardFocusChange))
+            return;
         // Push buttons draw their own face; everything else here lies on
         // the window's background.
         const bool onButtonFace = widget != nullptr && widget->inherits("QPushButton");
@@ -87,7 +91,7 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         const QRect inside = option->rect.adjusted(kFieldFrame, kFieldFrame, -kFieldFrame, -kFieldFrame);
         painter->fillRect(inside, option->palette.brush(QPalette::Base));
         drawSunken(painter, option->rect, option->palette);
-        if (option->state & State_HasFocus)
+        if ((option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange))
             drawRing(painter, inside, contrasting(option->palette.color(QPalette::Base)));
         return;
     }
