@@ -255,12 +255,13 @@ void installAccessibility()
 
 void reportAccessibleChanges(Vexil& window)
 {
-    window.findChild<ColourChart*>()->setAccessibleName(QStringLiteral("Таблица цветов"));
-    QObject::connect(window.findChild<ColourChart*>(), &ColourChart::cursorMoved, &window,
-                     [](Swatch* swatch) {
-                         QAccessibleEvent event(swatch, QAccessible::Focus);
-                         QAccessible::updateAccessibility(&event);
-                     });
+    auto* chart = window.findChild<ColourChart*>();
+    chart->setAccessibleName(QStringLiteral("Таблица цветов"));
+    // The swatch under the cursor is what a screen reader speaks.
+    QObject::connect(chart, &ColourChart::cursorMoved, &window, [](Swatch* swatch) {
+        QAccessibleEvent event(swatch, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    });
     QObject::connect(&window, &Vexil::bandChoiceChanged, &window, [&window](int band, ColourIndex previous) {
         if (!QAccessible::isActive())
             return;
