@@ -173,6 +173,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     buildKindGroup();
     buildBandCountGroup();
     buildResults();
+    buildChartCursor();
     setFocusOrder();
     // Every frame, option and caption inherits the dark teal and pale green.
     applyWindowPalette(*this, kBackground, kCaptionText);
@@ -323,17 +324,20 @@ void Vexil::buildColourChart()
     }
 }
 
-void Vexil::setFocusOrder()
+// The colour chart as one stop of the keyboard focus. Made after every other
+// control, so that it also comes after them in the focus chain.
+void Vexil::buildChartCursor()
 {
-    // The chart's keyboard cursor is made last, to come last: after the
-    // close button.
     std::vector<Swatch*> all;
     for (const auto& column : swatches_)
         std::copy_if(column.begin(), column.end(), std::back_inserter(all),
                      [](Swatch* s) { return s != nullptr; });
     chart_ = new ColourChart(
         all, [this](int band) { return bandChoice(band); }, this);
+}
 
+void Vexil::setFocusOrder()
+{
     QWidget* order[] = {Op_R,
                         Op_C,
                         Op_G,

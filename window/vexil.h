@@ -43,6 +43,7 @@ private:
     void buildBandCountGroup();
     void buildResults();
     void buildColourChart();
+    void buildChartCursor();
     void setFocusOrder();
     void onSelected(QRadioButton* option, void (Vexil::*handler)());
 
