@@ -21,11 +21,15 @@ namespace {
 constexpr int kLeastStretch = 75;  // narrower letters stop being readable
 constexpr int kLeastPixelSize = 7;
 
-bool fits(const QFont& font, const QString& text, const QSizeF& room, const QWidget* device)
+qreal widthOf(const QFont& font, const QString& text, const QWidget* device)
+{
+    return QFontMetricsF(font, device).horizontalAdvance(text);
+}
+
+qreal heightOf(const QFont& font, const QWidget* device)
 {
     const QFontMetricsF metrics(font, device);
-    return metrics.horizontalAdvance(text) <= room.width() &&
-           metrics.ascent() + metrics.descent() <= room.height();
+    return metrics.ascent() + metrics.descent();
 }
 
 // The family's own narrow face ("Liberation Sans Narrow"), if installed.
@@ -89,16 +93,32 @@ QString captionOf(const QWidget* w)
 
 QFont fittedFont(const QFont& font, const QString& text, const QSizeF& room, const QWidget* device)
 {
-    if (fits(font, text, room, device))
-        return font;
-    QFont fitted = narrowFace(font).value_or(font);
-    if (fits(fitted, text, room, device))
+    QFont fitted = font;
+    // Taller faces first come down to the room's height (a field below
+    // would cut their descenders).
+    while (heightOf(fitted, device) > room.height() && fitted.pixelSize() > kLeastPixelSize)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    const auto fitsWidth = [&] { return widthOf(fitted, text, device) <= room.width(); };
+    if (fitsWidth())
         return fitted;
-    const qreal natural = QFontMetricsF(fitted, device).horizontalAdvance(text);
-    const int stretch =
-        std::clamp(static_cast<int>(std::floor(100 * room.width() / natural)), kLeastStretch, 100);
-    fitted.setStretch(stretch);
-    while (!fits(fitted, text, room, device) && fitted.pixelSize() > kLeastPixelSize)
+    // Stretch asked of a narrow face is counted from normal width, which its
+    // own narrow letters already fall short of.
+    int own = QFont::Unstretched;
+    if (auto narrow = narrowFace(fitted)) {
+        fitted = *narrow;
+        own = QFont::Condensed;
+        if (fitsWidth())
+            return fitted;
+    }
+    // Narrower letters, a step at a time: hinted advances do not shrink in
+    // proportion.
+    const int start = static_cast<int>(std::floor(100 * room.width() / widthOf(fitted, text, device)));
+    for (int percent = std::clamp(start, kLeastStretch, 99); percent >= kLeastStretch; --percent) {
+        fitted.setStretch(own * percent / 100);
+        if (fitsWidth())
+            return fitted;
+    }
+    while (!fitsWidth() && fitted.pixelSize() > kLeastPixelSize)
         fitted.setPixelSize(fitted.pixelSize() - 1);
     return fitted;
 }
