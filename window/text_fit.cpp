@@ -110,10 +110,11 @@ QFont fittedFont(const QFont& font, const QString& text, const QSizeF& room, con
         if (fitsWidth())
             return fitted;
     }
-    // Narrower letters, a step at a time: hinted advances do not shrink in
-    // proportion.
-    const int start = static_cast<int>(std::floor(100 * room.width() / widthOf(fitted, text, device)));
-    for (int percent = std::clamp(start, kLeastStretch, 99); percent >= kLeastStretch; --percent) {
+    // Narrower letters, a step at a time from the widest. Advances rounded
+    // to whole pixels would shrink in jumps of a pixel a letter, so these
+    // are hinted vertically only.
+    fitted.setHintingPreference(QFont::PreferVerticalHinting);
+    for (int percent = 99; percent >= kLeastStretch; --percent) {
         fitted.setStretch(own * percent / 100);
         if (fitsWidth())
             return fitted;
