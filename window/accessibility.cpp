@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "colour_chart.h"
-#include "group_frame.h"
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"

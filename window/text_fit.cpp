@@ -5,13 +5,11 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace vexil {
