@@ -11,6 +11,7 @@
 #include "colour_chart.h"
 #include "group_frame.h"
 #include "keyboard.h"
+#include "platform.h"
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
@@ -38,19 +39,12 @@ QColor displayColour(ColourIndex colour)
     return QColor::fromRgb(ColourPalette.at(static_cast<std::size_t>(colour)).rgb);
 }
 
-// A face of the layout at its size in pixels (at 96 dpi). Where the face
-// itself is missing (every Linux desktop) its metric twin Liberation Sans
-// stands in, and where even that is missing, the system's sans face, fitted
-// to each box (text_fit.h). Looking up only the face that exists spares
-// start-up a round of fallback searches.
-QFont layoutFont([[maybe_unused]] const char* windowsFace, int pixelSize, bool bold)
+// A face of the layout at its size in pixels (at 96 dpi), or what stands in
+// for it (platform.h), fitted to each box where it differs (text_fit.h).
+QFont layoutFont(const char* windowsFace, int pixelSize, bool bold)
 {
     QFont font;
-#ifdef Q_OS_WIN
-    font.setFamily(QLatin1String(windowsFace));
-#else
-    font.setFamily(QStringLiteral("Liberation Sans"));
-#endif
+    font.setFamilies(layoutFaces(windowsFace));
     font.setStyleHint(QFont::SansSerif);
     // Fully hinted, as the layout's own platform draws text: glyphs on whole
     // pixels, each drawn once rather than once per sub-pixel position.
