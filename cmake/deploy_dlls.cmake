@@ -1,0 +1,51 @@
+# Copies beside the program every DLL that it and its plugins import, read
+# from their PE imports (objdump -p), recursively. A DLL that is neither
+# found in DIRS nor one of Windows' own (SYSTEM_DIR, Wine's copies of them)
+# fails the install. Names are matched without regard to case, as Windows
+# does; CMake's own resolver looks for lower-cased names only, which a
+# case-sensitive file system does not find.
+#
+# Variables: OBJDUMP, STRIP, DEST, DIRS (list), SYSTEM_DIR, BINARIES (list).
+cmake_policy(VERSION 3.25)
+
+function(find_dll name out)
+  string(TOLOWER "${name}" lower)
+  foreach(dir IN LISTS DIRS ITEMS "${SYSTEM_DIR}")
+    file(GLOB candidates "${dir}/*.dll")
+    foreach(candidate IN LISTS candidates)
+      get_filename_component(file "${candidate}" NAME)
+      string(TOLOWER "${file}" file)
+      if(file STREQUAL lower)
+        set(${out} "${candidate}" PARENT_SCOPE)
+        return()
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+set(queue ${BINARIES})
+set(seen "")
+while(queue)
+  list(POP_FRONT queue binary)
+  execute_process(COMMAND ${OBJDUMP} -p "${binary}" OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  foreach(import IN LISTS imports)
+    string(REGEX REPLACE "^DLL Name: " "" name "${import}")
+    string(TOLOWER "${name}" key)
+    if(key IN_LIST seen OR key MATCHES "^(api|ext)-ms-")
+      continue()
+    endif()
+    list(APPEND seen "${key}")
+    find_dll("${name}" path)
+    if(NOT path)
+      message(FATAL_ERROR "${binary} needs ${name}, found nowhere")
+    endif()
+    if(NOT path MATCHES "^${SYSTEM_DIR}/")
+      file(INSTALL "${path}" DESTINATION "${DEST}")
+      get_filename_component(file "${path}" NAME)
+      execute_process(COMMAND ${STRIP} --strip-unneeded "${DEST}/${file}" COMMAND_ERROR_IS_FATAL ANY)
+      list(APPEND queue "${path}")
+    endif()
+  endforeach()
+endwhile()

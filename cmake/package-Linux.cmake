@@ -1,0 +1,18 @@
+# A Debian package of what `cmake --install` installs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vexil)
+set(CPACK_PACKAGE_VENDOR "The Vexil developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour-band decoder for resistors, capacitors and inductors")
+set(CPACK_PACKAGE_DESCRIPTION "Vexil shows the digits, multiplier, nominal value, tolerance and rated
+voltage that the colour bands of a component stand for. Its interface is in
+Russian.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(VEXIL_MAINTAINER "The Vexil developers <vexil@vexil.invalid>" CACHE STRING
+    "Name and mail address of whoever builds the Debian package")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VEXIL_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The layout's text fits its boxes in Liberation Sans (Arial's metrics).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2")
+include(CPack)

@@ -1,0 +1,8 @@
+# Debian's standard hardening for what is shipped: stack protector,
+# fortified libc calls, read-only relocations bound at start, and PIE.
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+include(CheckPIESupported)
+check_pie_supported()
+add_compile_options($<${hardened}:-fstack-protector-strong> $<${hardened}:-D_FORTIFY_SOURCE=2>
+                    $<${hardened}:-Wformat> $<${hardened}:-Werror=format-security>)
+add_link_options($<${hardened}:LINKER:-z,relro,-z,now>)
