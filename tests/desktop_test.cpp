@@ -97,7 +97,7 @@ private slots:
         QVERIFY2(countOf(image, boxOf(window, "L5_En"), 0xC0FFC0) >= 3, "option caption");
         QVERIFY2(countOf(image, boxOf(window, "Label23"), 0x00FF00) >= 10, "group title");
         QVERIFY2(countOf(image, boxOf(window, "Label2"), 0xC0FFC0) >= 5, "colour name");
-        for (const char* field : {"R_Full", "Result2", "Ed_Izm"}) {
+        for (const char* field : {"Result", "R_Full", "Result2", "Ed_Izm"}) {
             const QRect inside = boxOf(window, field).adjusted(3, 3, -3, -3);
             QCOMPARE(at(inside.topLeft()), 0xC0C0C0u);
             QVERIFY2(countOf(image, inside, 0x000000) >= 5, field);  // black text

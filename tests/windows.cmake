@@ -1,0 +1,23 @@
+# Windows-only tests, under Wine on a private virtual X server (each test
+# program runs through scripts/with-xvfb and scripts/wine-run, the
+# cross-compiling emulator).
+
+# Where a stripped-down Windows lacks Arial: every result field still shows
+# its text.
+add_test(NAME desktop_test_no_arial COMMAND desktop_test ownColours)
+set_tests_properties(desktop_test_no_arial PROPERTIES ENVIRONMENT
+  "${window_platform};WINEPREFIX=${CMAKE_BINARY_DIR}/wine-no-arial;VEXIL_NO_ARIAL=1")
+
+# The same end-to-end test as on Linux, built for the host, clicking the
+# Windows program. It lives in the host's release build.
+add_test(NAME e2e_wine COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb
+         env "VEXIL_COMMAND=${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:Vexil>"
+         ${VEXIL_HOST_BUILD}/tests/e2e_test)
+set_tests_properties(e2e_wine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+
+# The program's PE header, the portable zip and the installer, as a Windows
+# user gets them.
+add_test(NAME windows_package COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb
+         ${CMAKE_CURRENT_SOURCE_DIR}/windows_package_test.sh
+         ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+set_tests_properties(windows_package PROPERTIES TIMEOUT 600)

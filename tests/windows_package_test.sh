@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Vexil for Windows as a Windows user gets it, under Wine on a private X
+# server: tests/windows_package_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(realpath "$1")
+src=$(realpath "$2")
+tmp=$(mktemp -d)
+trap 'WINEPREFIX=$tmp/prefix wineserver -k 2>/dev/null; rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The program: a GUI program hardened as Windows expects (ASLR with high
+# entropy, DEP, the stack protector), with its version, icon and manifest.
+exe=$build/Vexil.exe
+pe=$(x86_64-w64-mingw32-objdump -p "$exe")
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do grep -q "$flag" <<<"$pe" || fail "no $flag"; done
+grep -q 'Subsystem.*(Windows GUI)' <<<"$pe" || fail "not a GUI program"
+grep -q 'DLL Name: libssp-0.dll' <<<"$pe" || fail "no stack protector"
+for type in 14 16 24; do wrestool -l "$exe" | grep -q -- "--type=$type " || fail "no resource of type $type"; done
+manifest=$(wrestool -x --raw --type=24 "$exe")
+for setting in PerMonitorV2 '>UTF-8<' Common-Controls 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a asInvoker; do
+    grep -q -- "$setting" <<<"$manifest" || fail "manifest lacks $setting"
+done
+
+(cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >/dev/null)
+zip=$tmp/pkg/vexil-2.00-win64.zip
+setup=$tmp/pkg/vexil-2.00-win64.exe
+[[ -f $zip && -f $setup ]] || fail "cpack made $(ls "$tmp/pkg")"
+
+# Starts PROGRAM with nothing but what lies beside it: its window comes up
+# with its client area, and "Закрыть" ends it with status 0.
+starts() {
+    WINEPATH= QT_PLUGIN_PATH= "$src/scripts/wine-run" "$1" &
+    local pid=$! window
+    window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vexil\.\.\.!$' | head -n 1) || true
+    [[ -n $window ]] || { kill "$pid"; fail "no window from $1"; }
+    xdotool getwindowgeometry "$window" | grep -q 'Geometry: 441x407' || { kill "$pid"; fail "client area of $1"; }
+    sleep 1
+    xdotool mousemove --window "$window" 68 380 click 1
+    wait "$pid" || fail "$1 ended with status $?"
+}
+
+# The zip, unpacked into an empty folder, runs from there.
+mkdir "$tmp/portable"
+unzip -q "$zip" -d "$tmp/portable"
+starts "$tmp/portable/vexil-2.00-win64/Vexil.exe"
+
+# The installer, in a fresh prefix: silently, for this user only.
+export WINEPREFIX=$tmp/prefix
+"$src/scripts/wine-run" "$setup" /S
+wineserver --wait
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vexil'
+installed=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/Vexil/Vexil.exe')
+[[ -n $installed ]] || fail "not installed under the user's programs"
+find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Vexil.lnk' | grep -q . || fail "no Start-menu shortcut"
+entry=$(wine reg query "$key" 2>/dev/null) || fail "no uninstall entry"
+for value in 'DisplayName +REG_SZ +Vexil$' 'Publisher +REG_SZ +The Vexil developers' \
+    'DisplayVersion +REG_SZ +2.00$' 'DisplayIcon +REG_SZ +.*Vexil.exe,0' 'EstimatedSize +REG_DWORD +0x' \
+    'UninstallString +REG_SZ'; do
+    grep -Eq "$value" <<<"${entry//$'\r'/}" || fail "uninstall entry lacks $value: $entry"
+done
+starts "$installed"
+
+"$src/scripts/wine-run" "$(dirname "$installed")/Uninstall.exe" /S
+wineserver --wait
+left=$(find "$WINEPREFIX/drive_c" -iname '*vexil*')
+[[ -z $left ]] || fail "left behind after uninstalling: $left"
+! wine reg query "$key" >/dev/null 2>&1 || fail "uninstall entry left behind"
+echo "windows package: all checks passed"
