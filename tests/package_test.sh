@@ -54,6 +54,7 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 'fonts-liberat
     grep -qF "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 ! grep -q qt6-qpa-plugins <<<"$depends" || fail "Depends names qt6-qpa-plugins: $depends"
+[[ $(dpkg-deb --field "$deb" Recommends) == qt6-wayland ]] || fail "Recommends: $(dpkg-deb --field "$deb" Recommends)"
 lintian --fail-on error,warning --no-tag-display-limit "$deb" || fail "lintian"
 
 dpkg-deb -x "$deb" "$tmp/unpacked"

@@ -6,9 +6,10 @@
 // (platform_unix.cpp, platform_windows.cpp).
 namespace vexil {
 
-// Whether a graphical display can be opened. Without one, and without a
-// platform named in QT_QPA_PLATFORM, Qt would abort with a core dump and
-// advise reinstalling; this says what is missing instead, on standard error.
+// Chooses a display that answers and tells Qt (QT_QPA_PLATFORM): the one
+// asked for there, else Wayland, else X. Where none answers, Qt would abort
+// with a core dump and advise reinstalling; this says in one line on
+// standard error what it tried, and returns false.
 bool displayAvailable();
 
 // The faces to ask for, best first, where the layout names `windowsFace`
