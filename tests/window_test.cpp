@@ -302,6 +302,25 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("999000 МОм"));
     }
 
+    // A title bar drawn by the program (Wayland) offers maximize anyway.
+    void staysItsOwnSize_data()
+    {
+        QTest::addColumn<Qt::WindowState>("asked");
+        QTest::newRow("maximize") << Qt::WindowMaximized;
+        QTest::newRow("full screen") << Qt::WindowFullScreen;
+    }
+
+    void staysItsOwnSize()
+    {
+        QFETCH(Qt::WindowState, asked);
+        Vexil window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setWindowState(asked);
+        QTRY_COMPARE(window.windowState(), Qt::WindowNoState);
+        QCOMPARE(window.size(), QSize(441, 407));
+    }
+
     void closingEndsTheApplication_data()
     {
         QTest::addColumn<bool>("byButton");

@@ -9,6 +9,7 @@
 
 #include "accessibility.h"
 #include "colour_chart.h"
+#include "fixed_size.h"
 #include "group_frame.h"
 #include "keyboard.h"
 #include "platform.h"
@@ -173,6 +174,7 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     applyWindowPalette(*this, kBackground, kCaptionText);
     fitCaptions(*this);
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
+    new FixedSize(this);
     reportAccessibleChanges(*this);
 
     Form_Load();
