@@ -24,14 +24,11 @@ Decimal normalised(Decimal d)
     return {m, e};
 }
 
-std::int64_t timesPowerOfTen(std::int64_t value, int power)
+// The digits of |value|, most significant first.
+std::string magnitudeDigits(std::int64_t value)
 {
-    for (int i = 0; i < power; ++i) {
-        if (value > INT64_MAX / 10 || value < INT64_MIN / 10)
-            throw std::overflow_error("Decimal value out of range");
-        value *= 10;
-    }
-    return value;
+    return std::to_string(value < 0 ? 0 - static_cast<std::uint64_t>(value)
+                                    : static_cast<std::uint64_t>(value));
 }
 
 }  // namespace
@@ -57,10 +54,20 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const
     const auto b = normalised(other);
     if ((a.mantissa() < 0) != (b.mantissa() < 0) || a.mantissa() == 0 || b.mantissa() == 0)
         return a.mantissa() <=> b.mantissa();
-    // Same sign, both non-zero: bring both to the smaller exponent.
-    const int e = std::min(a.exponent(), b.exponent());
-    return timesPowerOfTen(a.mantissa(), a.exponent() - e) <=>
-           timesPowerOfTen(b.mantissa(), b.exponent() - e);
+    // Same sign, both non-zero: the place of the leading digit decides the
+    // magnitude, then the digits themselves. Nothing is scaled, so values
+    // far apart compare without overflow.
+    auto digitsA = magnitudeDigits(a.mantissa());
+    auto digitsB = magnitudeDigits(b.mantissa());
+    auto magnitude =
+        static_cast<int>(digitsA.size()) + a.exponent() <=> static_cast<int>(digitsB.size()) + b.exponent();
+    if (magnitude == 0) {
+        const auto length = std::max(digitsA.size(), digitsB.size());
+        digitsA.resize(length, '0');
+        digitsB.resize(length, '0');
+        magnitude = digitsA <=> digitsB;
+    }
+    return a.mantissa() < 0 ? 0 <=> magnitude : magnitude;
 }
 
 bool Decimal::operator==(const Decimal& other) const

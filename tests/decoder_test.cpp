@@ -93,6 +93,28 @@ TEST(Decimal, WritesPlainDecimalText)
     EXPECT_EQ(product.toText(","), "5,6");
 }
 
+TEST(Decimal, ComparesByValueHoweverFarApart)
+{
+    const struct {
+        Decimal a, b;
+        std::strong_ordering expected;
+    } cases[] = {
+        {{10, 0}, {1, 1}, std::strong_ordering::equal},
+        {{0, 5}, {0, -3}, std::strong_ordering::equal},
+        {{5, -1}, {1, 0}, std::strong_ordering::less},
+        {{1, 0}, {1, 19}, std::strong_ordering::less},
+        {{1, 0}, {1, 30}, std::strong_ordering::less},
+        {{INT64_MAX, 0}, {1, 19}, std::strong_ordering::less},
+        {{-1, 30}, {-1, 0}, std::strong_ordering::less},
+        {{-1, 30}, {1, -30}, std::strong_ordering::less},
+    };
+    for (const auto& [a, b, expected] : cases) {
+        EXPECT_TRUE((a <=> b) == expected) << a << " <=> " << b;
+        EXPECT_TRUE((b <=> a) == (0 <=> expected)) << b << " <=> " << a;
+        EXPECT_EQ(a == b, expected == 0) << a << " == " << b;
+    }
+}
+
 TEST(Decimal, RejectsWhatIsNotANumber)
 {
     for (const auto* text : {"", ",", "1,2,3", "1.5", "12a", "-", "1 000"})

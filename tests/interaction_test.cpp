@@ -333,9 +333,15 @@ private slots:
                 const bool newlySelected = targetOption && !targetOption->isChecked();
                 click(target);
 
+                // The message outlives the check that prints it (qPrintable of
+                // a temporary would not).
+                QByteArray message;
                 const auto failure = [&](const QString& what) {
-                    return qPrintable(
-                        QStringLiteral("seed %1: %2 after %3").arg(seed).arg(what, sequence.join(' ')));
+                    message = QStringLiteral("seed %1: %2 after %3")
+                                  .arg(seed)
+                                  .arg(what, sequence.join(' '))
+                                  .toLocal8Bit();
+                    return message.constData();
                 };
                 // The model of the band choices.
                 static const QRegularExpression swatchName(QStringLiteral("^L(\\d)_(\\d+)$"));
