@@ -247,6 +247,19 @@ private slots:
             auto* textIface = iface->textInterface();
             QVERIFY(textIface);
             QCOMPARE(textIface->text(0, textIface->characterCount()), shown);
+            // The characters' boxes lie where the letters are painted (a
+            // magnifier follows them).
+            auto* field = find(window, QString::fromLatin1(name));
+            if (field->isVisible()) {
+                QRect boxes, ink;
+                for (int i = 0; i < textIface->characterCount(); ++i)
+                    boxes |= textIface->characterRect(i).translated(-field->mapToGlobal(QPoint(0, 0)));
+                const QImage image = field->grab().toImage();
+                for (int y = 3; y < image.height() - 3; ++y)
+                    for (int x = 3; x < image.width() - 3; ++x)
+                        ink |= qGray(image.pixel(x, y)) < 96 ? QRect(x, y, 1, 1) : QRect();
+                QVERIFY2(boxes.contains(ink) && boxes.width() - ink.width() <= 3, name);
+            }
             if (shown.size() > 2) {
                 textIface->setSelection(0, 1, 3);
                 QCOMPARE(find(window, QString::fromLatin1(name))->property("selectedText").toString(),

@@ -2,8 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <vector>
 
@@ -177,24 +175,16 @@ public:
     }
     int characterCount() const override { return static_cast<int>(field()->text().size()); }
 
-    // Where a character stands, from the field's font and alignment.
+    // Where a character stands: where the field lays out its text.
     QRect characterRect(int offset) const override
     {
         const QString all = field()->text();
         if (offset < 0 || offset >= all.size())
             return {};
         const QFontMetrics metrics(field()->font());
-        QStyleOptionFrame option;
-        option.initFrom(field());
-        const int frame = field()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field());
-        const QRect inside = field()->rect().adjusted(frame, frame, -frame, -frame);
-        const int width = metrics.horizontalAdvance(all);
-        const Qt::Alignment h = field()->alignment() & Qt::AlignHorizontal_Mask;
-        const int left = h & Qt::AlignHCenter ? inside.left() + (inside.width() - width) / 2
-                         : h & Qt::AlignRight ? inside.right() - width
-                                              : inside.left();
-        const QRect r(left + metrics.horizontalAdvance(all.left(offset)), inside.top(),
-                      metrics.horizontalAdvance(all.at(offset)), inside.height());
+        const QRect line = field()->textRect();
+        const QRect r(line.left() + metrics.horizontalAdvance(all.left(offset)), line.top(),
+                      metrics.horizontalAdvance(all.at(offset)), line.height());
         return r.translated(field()->mapToGlobal(QPoint(0, 0)));
     }
     int offsetAtPoint(const QPoint& point) const override

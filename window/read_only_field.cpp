@@ -11,6 +11,8 @@ namespace {
 
 // Qt's line edit keeps this many pixels free on each side of its text.
 constexpr int kLineEditMargin = 2;
+// And it counts a text this much wider than its advance.
+constexpr int kCursorWidth = 1;
 
 }  // namespace
 
@@ -28,13 +30,39 @@ void ReadOnlyField::showResult(const QString& text)
 
     // "мкГн" is wider than the unit field of the layout: narrow the letters
     // until a text fits rather than cut it off.
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    const QSizeF room(width() - 2 * (frame + kLineEditMargin), height() - 2 * frame);
-    const QFont fitted = fittedFont(font_, text, room, this);
+    const QFont fitted = fittedFont(font_, text, textArea().size(), this);
     if (fitted != font())
         setFont(fitted);
+}
+
+// As QLineEdit::paintEvent lays it out.
+QRect ReadOnlyField::textArea() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins())
+        .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+}
+
+QRect ReadOnlyField::textRect() const
+{
+    const QRect area = textArea();
+    const QFontMetrics metrics = fontMetrics();
+    const int width = metrics.horizontalAdvance(text());
+    const int spare = area.width() - (width + kCursorWidth);
+    int left = area.left();
+    if (spare >= 0) {
+        const Qt::Alignment h =
+            QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
+        if (h & Qt::AlignRight)
+            left += spare - kCursorWidth;
+        else if (h & Qt::AlignHCenter)
+            left -= (-spare) / 2;
+    }
+    const int top = area.top() + (area.height() - metrics.height() + 1) / 2;
+    return {left, top, width, metrics.height()};
 }
 
 }  // namespace vexil

@@ -17,6 +17,11 @@ public:
     // Shows `text`, its letters narrowed where it would not fit.
     void showResult(const QString& text);
 
+    // Where the line edit lays out its text, in the field's coordinates:
+    // the room it has, and where the current text stands in it.
+    QRect textArea() const;
+    QRect textRect() const;
+
 private:
     QFont font_;  // the layout's font, before any narrowing
 };
