@@ -146,6 +146,11 @@ private slots:
             const QFontMetricsF metrics(label->font(), label);
             QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->objectName()));
+            // Text keeps 2 px clear of the chart's frame line beside it.
+            const int chartRight = find(window, QStringLiteral("Shape3"))->geometry().right();
+            if (label->parentWidget() == &window && label->geometry().right() >= chartRight)
+                QVERIFY2(label->x() + metrics.horizontalAdvance(label->text()) <= chartRight - 2,
+                         qPrintable(label->objectName()));
             QVERIFY2(metrics.ascent() + metrics.descent() <= room, qPrintable(label->objectName()));
         }
         for (auto* button : window.findChildren<QAbstractButton*>())

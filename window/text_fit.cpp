@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -12,12 +13,15 @@
 #include <algorithm>
 #include <optional>
 
+#include "shape.h"
+
 namespace vexil {
 
 namespace {
 
 constexpr int kLeastStretch = 75;  // narrower letters stop being readable
 constexpr int kLeastPixelSize = 7;
+constexpr int kFrameClearance = 2;  // pixels between text and a frame's line
 
 qreal widthOf(const QFont& font, const QString& text, const QWidget* device)
 {
@@ -45,8 +49,30 @@ std::optional<QFont> narrowFace(const QFont& font)
     return std::nullopt;
 }
 
+// `box` (in the parent's coordinates) less what lies within reach of a
+// frame's line: the colour chart's outline beside it, or the group frame it
+// stands in.
+QRect clearOfFrames(const QWidget* w, QRect box)
+{
+    const auto keepClearOf = [&box](int left, int right) {
+        if (right >= box.left() && right - kFrameClearance <= box.right())
+            box.setRight(std::min(box.right(), right - 1 - kFrameClearance));
+        if (left <= box.right() && left + kFrameClearance >= box.left())
+            box.setLeft(std::max(box.left(), left + 1 + kFrameClearance));
+    };
+    for (const auto* object : w->parentWidget()->children()) {
+        const auto* outline = qobject_cast<const Shape*>(object);
+        if (outline != nullptr && !outline->fill() && !outline->isHidden() &&
+            outline->geometry().intersects(box))
+            keepClearOf(outline->geometry().left(), outline->geometry().right());
+    }
+    if (const auto* frame = qobject_cast<const QFrame*>(w->parentWidget()))
+        keepClearOf(frame->frameWidth() - 1, frame->width() - frame->frameWidth());
+    return box;
+}
+
 // The part of `w`'s text box that its later siblings leave visible: they
-// are drawn over it.
+// are drawn over it, and that stays clear of frames.
 QSizeF visibleRoom(const QWidget* w, const QRect& textBox)
 {
     QRect box = textBox.translated(w->pos());
@@ -59,7 +85,7 @@ QSizeF visibleRoom(const QWidget* w, const QRect& textBox)
         if (sibling->y() > box.top())
             box.setBottom(std::min(box.bottom(), sibling->y() - 1));
     }
-    return box.size();
+    return clearOfFrames(w, box).size();
 }
 
 QRect textBox(const QWidget* w)
