@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -30,6 +31,18 @@ int countOf(const QImage& image, const QRect& box, QRgb colour)
         for (int x = box.left(); x <= box.right(); ++x)
             n += (image.pixel(x, y) & 0xFFFFFF) == colour ? 1 : 0;
     return n;
+}
+
+// How many pixels `text` darkens, drawn black on white.
+int inkOf(const QFont& font, const QString& text)
+{
+    QImage image(200, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.end();
+    return 200 * 40 - countOf(image, image.rect(), 0xFFFFFF);
 }
 
 // The strongest contrast of any pixel in `box` against `behind`: that of
@@ -135,6 +148,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto fields = window.findChildren<QLineEdit*>();
+        int boldInk = 0;
+        int regularInk = 0;
         for (auto* label : window.findChildren<QLabel*>()) {
             if (label->text().isEmpty())
                 continue;
@@ -146,13 +161,25 @@ private slots:
             const QFontMetricsF metrics(label->font(), label);
             QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->objectName()));
-            // Text keeps 2 px clear of the chart's frame line beside it.
+            // Text keeps 2 px clear of the chart's frame line beside it,
+            // and of its group's frame.
             const int chartRight = find(window, QStringLiteral("Shape3"))->geometry().right();
+            const int textRight = label->x() + qCeil(metrics.horizontalAdvance(label->text()));
             if (label->parentWidget() == &window && label->geometry().right() >= chartRight)
-                QVERIFY2(label->x() + metrics.horizontalAdvance(label->text()) <= chartRight - 2,
+                QVERIFY2(textRight <= chartRight - 2, qPrintable(label->objectName()));
+            if (label->parentWidget() != &window)
+                QVERIFY2(textRight <= label->parentWidget()->width() - 1 - 2,
                          qPrintable(label->objectName()));
+            if (label->font().bold()) {
+                QFont regular = label->font();
+                regular.setBold(false);
+                boldInk += inkOf(label->font(), label->text());
+                regularInk += inkOf(regular, label->text());
+            }
             QVERIFY2(metrics.ascent() + metrics.descent() <= room, qPrintable(label->objectName()));
         }
+        // Bold captions stay bold where the face has no bold style of its own.
+        QVERIFY(boldInk > 1.1 * regularInk);
         for (auto* button : window.findChildren<QAbstractButton*>())
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
         for (const char* kind : {"Op_R", "Op_C", "Op_G"}) {

@@ -9,6 +9,18 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 # A Wayland socket that refuses: bound once, nobody listening.
 python3 -c "import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])" "$runtime/dead-wayland"
+# A live Wayland compositor: Weston, its output a window on the live X
+# display, where xdotool can click. No panel, so the window's place is
+# chosen within the output alone.
+printf '[core]\nidle-time=0\n[shell]\npanel-position=none\n' >"$runtime/weston.ini"
+XDG_RUNTIME_DIR="$runtime" weston --config="$runtime/weston.ini" --backend=x11-backend.so \
+    --width=448 --height=441 --socket=live-wayland >"$runtime/weston.log" 2>&1 &
+weston_pid=$!
+trap 'kill "$weston_pid" 2>/dev/null; wait "$weston_pid" 2>/dev/null; rm -rf "$runtime"' EXIT
+for _ in $(seq 100); do
+    [[ -S $runtime/live-wayland ]] && break
+    sleep 0.1
+done
 failures=0
 
 # environment | status | what it prints
@@ -24,14 +36,40 @@ rows=(
     "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=dead-wayland|1|vexil: cannot open a display: Wayland socket dead-wayland refused"
     "WAYLAND_DISPLAY=dead-wayland DISPLAY=$live_x|running|"
     "QT_QPA_PLATFORM=xcb DISPLAY=$live_x|running|"
+    "WAYLAND_DISPLAY=live-wayland DISPLAY=$live_x WAYLAND_DEBUG=1|native|"
 )
+
+# On the compositor: a native window of the fixed size, which a click where
+# a title bar's maximize button would be leaves as it is.
+native() {
+    local pid=$1 out=$2 request
+    for _ in $(seq 100); do
+        grep -q set_window_geometry "$out" && break
+        sleep 0.2
+    done
+    xdotool mousemove 404 15 click 1 mousemove 430 5 click 1
+    sleep 1
+    kill -0 "$pid" || { echo "died: $(grep -a -m1 error "$out")"; return; }
+    for request in 'set_title("Vexil...!")' 'set_app_id("org.vexil.Vexil")' \
+        'set_min_size(441, 407)' 'set_max_size(441, 407)'; do
+        grep -qF "$request" "$out" || { echo "no $request"; return; }
+    done
+    grep -a 'set_window_geometry\|set_maximized' "$out" | grep -v 'set_window_geometry(0, 0, 441, 407)' |
+        head -1 | sed 's/^/asked /'
+    echo native
+}
 for row in "${rows[@]}"; do
     IFS='|' read -r environment status expected <<<"$row"
     read -ra assignments <<<"$environment"
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" "${assignments[@]}" \
         "$vexil" >"$runtime/out" 2>&1 &
     pid=$!
-    if [[ $status == running ]]; then
+    if [[ $status == native ]]; then
+        got=$(native "$pid" "$runtime/out")
+        got=${got//$'\n'/; }
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    elif [[ $status == running ]]; then
         # It opened the live X display: its window comes up there.
         if DISPLAY=$live_x timeout 20 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null; then
             got=running
@@ -45,7 +83,7 @@ for row in "${rows[@]}"; do
         got="$?|$(cat "$runtime/out")"
         expected="$status|$expected"
     fi
-    [[ $status == running ]] && expected=running
+    [[ $status == running || $status == native ]] && expected=$status
     if [[ $got != "$expected" ]]; then
         echo "FAIL [$environment]: got '$got', expected '$expected'"
         failures=$((failures + 1))

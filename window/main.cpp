@@ -18,6 +18,7 @@ int main(int, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexil.Vexil"));
 
     vexil::Vexil window;
+    vexil::fitToSession(window);
     window.show();
     return QApplication::exec();
 }

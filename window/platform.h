@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 // Where Vexil meets the system it runs on: one implementation file for each
 // (platform_unix.cpp, platform_windows.cpp).
 namespace vexil {
@@ -11,6 +13,9 @@ namespace vexil {
 // with a core dump and advise reinstalling; this says in one line on
 // standard error what it tried, and returns false.
 bool displayAvailable();
+
+// Suits the shown window to the session before it is first shown.
+void fitToSession(QWidget& window);
 
 // The faces to ask for, best first, where the layout names `windowsFace`
 // ("MS Sans Serif", "Arial"): the face itself, or what stands in for it.

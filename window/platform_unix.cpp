@@ -1,10 +1,15 @@
 #include "platform.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 #include <QtGlobal>
 
 #include <cstdio>
+#include <cstring>
 
 #include <wayland-client.h>
 #include <xcb/xcb.h>
@@ -12,6 +17,20 @@
 namespace vexil {
 
 namespace {
+
+// Whether the Wayland compositor draws title bars itself
+// (xdg-decoration); learnt while asking it whether it answers.
+bool compositorDecorates = false;
+
+void announced(void*, wl_registry*, uint32_t, const char* interface, uint32_t)
+{
+    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
+        compositorDecorates = true;
+}
+
+void withdrawn(void*, wl_registry*, uint32_t) {}
+
+constexpr wl_registry_listener kRegistryListener{announced, withdrawn};
 
 // Whether the display the environment names lets a client in, asked
 // through each protocol's own client library, which reads the variables,
@@ -21,6 +40,10 @@ bool waylandAnswers()
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr)
         return false;
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &kRegistryListener, nullptr);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
     wl_display_disconnect(display);
     return true;
 }
@@ -105,6 +128,40 @@ bool displayAvailable()
     }
     std::fprintf(stderr, "vexil: cannot open a display: %s\n", qPrintable(why.join(QStringLiteral(", "))));
     return false;
+}
+
+namespace {
+
+// A press on the window's own background (not on a control) moves it, as a
+// title bar would.
+class MoveByBackground : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress ||
+            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        return static_cast<QWidget*>(watched)->windowHandle()->startSystemMove();
+    }
+};
+
+}  // namespace
+
+void fitToSession(QWidget& window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("wayland") || compositorDecorates)
+        return;
+    // Here Qt would draw the title bar itself, and Qt 6.4's offers maximize
+    // and resize handles on a fixed window: a maximize click is answered
+    // with a maximized configure the window cannot fill, and the compositor
+    // may disconnect it for that. Without that bar the compositor sees
+    // exactly the fixed size; "Закрыть" closes, the background moves.
+    // Alone: beside the button hints Qt would drop it again.
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.installEventFilter(new MoveByBackground(&window));
 }
 
 // The layout's faces are missing on every Linux desktop; their metric twin

@@ -22,6 +22,9 @@ bool displayAvailable()
     return true;
 }
 
+// Windows draws the title bar itself, as the layout has it.
+void fitToSession(QWidget&) {}
+
 // The layout's own face where the system has it. Some stripped-down
 // installations lack even Arial; then the first of Arial's metric twin and
 // Windows' own interface faces that is there, and last the system's
