@@ -21,8 +21,9 @@ inline constexpr ColourIndex kGold = 10;
 inline constexpr ColourIndex kSilver = 11;
 
 struct PaletteEntry {
-    std::uint32_t rgb;      // 0xRRGGBB
-    std::string_view name;  // Russian caption of the colour's row (UTF-8)
+    std::uint32_t rgb;          // 0xRRGGBB
+    std::string_view name;      // Russian caption of the colour's row (UTF-8)
+    std::string_view fullName;  // the caption unabridged, for speech
 };
 
 // Display colour and caption of every colour, indexed by ColourIndex.

@@ -66,6 +66,30 @@ BandSources bandSources(ComponentKind kind, BandCount count)
     return {};
 }
 
+}  // namespace
+
+BandRoles bandRoles(ComponentKind kind, BandCount count)
+{
+    constexpr std::array kDigitRoles{BandRole::FirstDigit, BandRole::SecondDigit, BandRole::ThirdDigit};
+    BandRoles roles{};
+    std::size_t digits = 0;
+    const auto sources = bandSources(kind, count);
+    for (std::size_t band = 0; band < sources.size(); ++band) {
+        switch (sources.at(band).source) {
+        case Source::Digit: roles.at(band) = kDigitRoles.at(digits++); break;
+        case Source::Multiplier: roles.at(band) = BandRole::Multiplier; break;
+        case Source::Tolerance: roles.at(band) = BandRole::Tolerance; break;
+        case Source::Voltage: roles.at(band) = BandRole::Voltage; break;
+        case Source::Unused:
+        case Source::FixedTolerance:
+        case Source::FixedVoltage: break;
+        }
+    }
+    return roles;
+}
+
+namespace {
+
 // Base unit, the two thresholds and the three unit texts of each kind.
 struct UnitScale {
     std::string_view baseUnit;

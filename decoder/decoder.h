@@ -47,6 +47,12 @@ public:
     virtual void setResultText(ResultField field, std::string_view text) = 0;
 };
 
+// What a band position means for a kind and band count; None where it
+// changes no result.
+enum class BandRole { None, FirstDigit, SecondDigit, ThirdDigit, Multiplier, Tolerance, Voltage };
+using BandRoles = std::array<BandRole, 5>;
+BandRoles bandRoles(ComponentKind kind, BandCount count);
+
 // The pure computation underneath Tabl.
 ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount count,
                    const BandSelection& bands, std::string_view decimalSeparator);

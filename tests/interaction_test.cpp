@@ -245,32 +245,47 @@ private slots:
                  find(window, QStringLiteral("Result"))->font().stretch());
     }
 
+    // What a screen reader says of a control: its name, its description
+    // (for a choice, the result it leads to) or the caption labelling it.
     void accessibleNamesSayWhatAndWhichColour_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("name");
-        const auto row = [](const char* tag, QStringList clicks, const char* control, const char* name) {
-            QTest::newRow(tag) << clicks << QString::fromLatin1(control) << QString::fromUtf8(name);
+        const auto row = [](const char* tag, QStringList clicks, const char* control, const char* what,
+                            const char* name) {
+            QTest::newRow(tag) << clicks << QString::fromLatin1(control) << QString::fromLatin1(what)
+                               << QString::fromUtf8(name);
         };
-        row("swatch", {}, "L3_6", "Полоса 3, цвет Голубой");
-        row("gold swatch", {}, "L5_10", "Полоса 5, цвет Золотой");
-        row("stripe at start", {}, "Line2", "Полоса 2 на рисунке: Белый");
-        row("stripe after a click", {"L2_1"}, "Line2", "Полоса 2 на рисунке: Коричнев.");
-        row("stripe after two clicks", {"L2_1", "L2_0"}, "Line2", "Полоса 2 на рисунке: Черный");
-        row("stripe set by inductance", {"Op_G"}, "Line4", "Полоса 4 на рисунке: Золотой");
-        row("kind option", {}, "Op_C", "Элемент: Емкость");
-        row("count option", {}, "L4_En", "Кол-во полос: 4");
-        row("nominal value", {}, "R_Full", "Номинал");
-        row("unit", {}, "Ed_Izm", "Единица");
-        row("voltage", {}, "Result4", "Напряжение");
-        row("close", {}, "Exit_Btn", "Закрыть");
+        row("swatch", {}, "L3_6", "name", "Полоса 3, третья цифра: Голубой, 4 из 10");
+        row("gold swatch", {}, "L5_10", "name", "Полоса 5, допуск: Золотой, 11 из 12");
+        row("swatch of an inductor", {"Op_G"}, "L3_2", "name", "Полоса 3, множитель: Красный, 3 из 7");
+        row("swatch's result", {"L2_7"}, "L1_0", "description", "979000 МОм, допуск +80% -20% (Z)");
+        row("stripe at start", {}, "Line2", "name", "Полоса 2 на рисунке: Белый");
+        row("stripe after a click", {"L2_1"}, "Line2", "name", "Полоса 2 на рисунке: Коричневый");
+        row("stripe after two clicks", {"L2_1", "L2_0"}, "Line2", "name", "Полоса 2 на рисунке: Черный");
+        row("stripe set by inductance", {"Op_G"}, "Line4", "name", "Полоса 4 на рисунке: Золотой");
+        row("kind option", {}, "Op_C", "name", "Емкость, 2 из 3");
+        row("count option", {}, "L4_En", "name", "4, 2 из 3");
+        row("count option of an inductor", {"Op_G"}, "L4_En", "name", "4, 2 из 2");
+        row("option's result", {"Op_C"}, "Op_C", "description",
+            "99000 мкФ, допуск +80% -20% (Z), напряжение 90v");
+        row("window's state", {"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}, "", "description",
+            "Сопротивление, 4 полосы: 4,7 кОм, допуск 5% (J)");
+        row("nominal value", {}, "R_Full", "name", "Номинал");
+        row("nominal value's caption", {}, "R_Full", "label", "то есть (короче)");
+        row("unit's caption", {}, "Ed_Izm", "label", "Номинал");
+        row("tolerance's caption", {}, "Result3", "label", "Допуск + -");
+        row("voltage", {}, "Result4", "name", "Напряжение");
+        row("close", {}, "Exit_Btn", "name", "Закрыть");
     }
 
     void accessibleNamesSayWhatAndWhichColour()
     {
         QFETCH(QStringList, clicks);
         QFETCH(QString, control);
+        QFETCH(QString, what);
         QFETCH(QString, name);
         Vexil window;
         window.show();
@@ -278,12 +293,23 @@ private slots:
         const auto before = window.grab().toImage();
         for (const auto& c : clicks)
             click(find(window, c));
-        auto* w = find(window, control);
+        QWidget* w = control.isEmpty() ? &window : find(window, control);
         QVERIFY(w);
         // What assistive technology is told, not just the widget property.
         auto* accessible = QAccessible::queryAccessibleInterface(w);
         QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
+        if (what == QLatin1String("label")) {
+            const auto labels = accessible->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels.first().first->text(QAccessible::Name), name);
+            const auto labelled = labels.first().first->relations(QAccessible::Labelled);
+            QVERIFY(std::any_of(labelled.begin(), labelled.end(),
+                                [&](auto r) { return r.first->object() == w; }));
+        } else {
+            QCOMPARE(accessible->text(what == QLatin1String("name") ? QAccessible::Name
+                                                                    : QAccessible::Description),
+                     name);
+        }
         if (clicks.isEmpty())
             QCOMPARE(window.grab().toImage(), before);  // names change nothing visible
     }

@@ -1,25 +1,136 @@
 #include "accessibility.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 
+#include <algorithm>
+#include <memory>
+#include <string_view>
 #include <vector>
 
+#include "chart_band.h"
 #include "colour_chart.h"
+#include "description_event.h"
+#include "group_frame.h"
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
-#include "vexil.h"
 
 namespace vexil {
 
 namespace {
 
-// The window as a frame with its title. The rectangles of the drawing that
-// carry no name (outline, leads, body) are decoration, not content.
+// ---- What is spoken ----------------------------------------------------------
+
+// Each result field, the caption a sighted user reads for it, and its name.
+struct FieldSpeech {
+    const char* field;
+    const char* caption;
+    const char* name;
+};
+
+constexpr FieldSpeech kFields[] = {
+    {"Result", "Label14", "цифры"},  // under "Номинал", beside the unit
+    {"Ed_Izm", "Label14", "единица"},     {"Result2", "Label15", "Множитель"},
+    {"R_Full", "Label22", "Номинал"},  // under "то есть (короче)"
+    {"Result3", "Label16", "Допуск + -"}, {"Result4", "Result4_Txt", "Напряжение"},
+};
+
+constexpr const char* kKindOptions[] = {"Op_R", "Op_C", "Op_G"};
+constexpr const char* kCountOptions[] = {"L3_En", "L4_En", "L5_En"};
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString fullColourName(ColourIndex colour)
+{
+    return utf8(ColourPalette.at(static_cast<std::size_t>(colour)).fullName);
+}
+
+QString roleText(BandRole role)
+{
+    switch (role) {
+    case BandRole::FirstDigit: return QStringLiteral("первая цифра");
+    case BandRole::SecondDigit: return QStringLiteral("вторая цифра");
+    case BandRole::ThirdDigit: return QStringLiteral("третья цифра");
+    case BandRole::Multiplier: return QStringLiteral("множитель");
+    case BandRole::Tolerance: return QStringLiteral("допуск");
+    case BandRole::Voltage: return QStringLiteral("напряжение");
+    case BandRole::None: break;
+    }
+    return QStringLiteral("не влияет");
+}
+
+// "Полоса 2, вторая цифра"
+QString bandName(const ColourChart* chart, int band)
+{
+    return QStringLiteral("Полоса %1, %2").arg(band).arg(roleText(chart->bandRole(band)));
+}
+
+QString fieldText(const QWidget* window, const char* name)
+{
+    const auto* field = window->findChild<QLineEdit*>(QLatin1String(name));
+    return field != nullptr && !field->isHidden() ? field->text() : QString();
+}
+
+QString checkedText(const QWidget* window, const char* const (&names)[3])
+{
+    for (const char* name : names) {
+        const auto* option = window->findChild<QRadioButton*>(QLatin1String(name));
+        if (option != nullptr && option->isChecked())
+            return option->text();
+    }
+    return {};
+}
+
+// The result as one phrase: "4,7 кОм, допуск 5% (J)", and the voltage
+// where it is shown.
+QString resultPhrase(const QWidget* window)
+{
+    QString value = fieldText(window, "R_Full");
+    if (value == QLatin1String("-"))
+        value = QStringLiteral("номинал не определен");
+    QString phrase = value + QStringLiteral(", допуск ") + fieldText(window, "Result3");
+    const QString voltage = fieldText(window, "Result4");
+    if (!voltage.isEmpty())
+        phrase += QStringLiteral(", напряжение ") + voltage;
+    return phrase;
+}
+
+// The whole state: "Сопротивление, 4 полосы: 4,7 кОм, допуск 5% (J)".
+QString stateSentence(const QWidget* window)
+{
+    const QString count = checkedText(window, kCountOptions);
+    return QStringLiteral("%1, %2 %3: %4")
+        .arg(checkedText(window, kKindOptions), count,
+             count == QLatin1String("5") ? QStringLiteral("полос") : QStringLiteral("полосы"),
+             resultPhrase(window));
+}
+
+ColourChart* chartOf(const QWidget* widget)
+{
+    return widget->window()->findChild<ColourChart*>();
+}
+
+// ---- Interfaces ----------------------------------------------------------------
+
+// The window as a frame with its title, the whole state as its description.
+// The rectangles of the drawing that carry no name (outline, leads, body)
+// are decoration, not content; the swatches are reached through the chart.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? stateSentence(widget()) : QAccessibleWidget::text(t);
+    }
 
     int childCount() const override { return static_cast<int>(content().size()); }
 
@@ -34,11 +145,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const auto widgets = content();
-        for (std::size_t i = 0; i < widgets.size(); ++i) {
-            if (child != nullptr && child->object() == widgets[i])
-                return static_cast<int>(i);
-        }
-        return -1;
+        const auto at = std::find_if(widgets.begin(), widgets.end(),
+                                     [&](QWidget* w) { return child != nullptr && child->object() == w; });
+        return at == widgets.end() ? -1 : static_cast<int>(at - widgets.begin());
     }
 
 private:
@@ -47,7 +156,7 @@ private:
         std::vector<QWidget*> widgets;
         for (auto* object : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(object);
-            if (w == nullptr || w->isWindow())
+            if (w == nullptr || w->isWindow() || qobject_cast<Swatch*>(w) != nullptr)
                 continue;
             if (w->metaObject() == &Shape::staticMetaObject && w->accessibleName().isEmpty())
                 continue;
@@ -58,33 +167,43 @@ private:
 };
 
 // A swatch is one choice of its band: pressing it chooses the colour, and
-// the band's current choice reads as checked. A hidden swatch offers
-// nothing, as it receives no clicks.
+// the band's current choice reads as checked. Its name says what a sighted
+// user sees: band, meaning, colour and place, "Полоса 2, вторая цифра:
+// Фиолетовый, 8 из 10"; its description is the result it leads to. A
+// hidden swatch offers nothing, as it receives no clicks.
 class SwatchAccessible : public QAccessibleWidget {
 public:
     explicit SwatchAccessible(Swatch* swatch) : QAccessibleWidget(swatch, QAccessible::RadioButton) {}
 
-    // "Полоса 3, цвет Голубой": a screen reader cannot see the colour.
     QString text(QAccessible::Text t) const override
     {
+        if (t == QAccessible::Description)
+            return resultPhrase(widget()->window());
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const auto name = ColourPalette.at(static_cast<std::size_t>(swatch()->colour())).name;
-        return QStringLiteral("Полоса %1, цвет %2")
-            .arg(swatch()->band())
-            .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        const auto* chart = chartOf(widget());
+        QString name =
+            bandName(chart, swatch()->band()) + QStringLiteral(": ") + fullColourName(swatch()->colour());
+        const auto shown = chart->shownIn(swatch()->band());
+        const auto at = std::find(shown.begin(), shown.end(), swatch());
+        if (at != shown.end())
+            name += QStringLiteral(", %1 из %2").arg(at - shown.begin() + 1).arg(shown.size());
+        return name;
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(chartOf(widget())->column(swatch()->band()));
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        const auto* w = swatch();
         s.checkable = true;
-        if (const auto* window = qobject_cast<const Vexil*>(w->window()))
-            s.checked = window->bandChoice(w->band()) == w->colour();
-        s.focusable = !w->isHidden();
+        s.checked = swatch()->isChecked();
+        s.focusable = !swatch()->isHidden();
         const auto* chart = qobject_cast<const ColourChart*>(QApplication::focusWidget());
-        s.focused = chart != nullptr && chart->cursor() == w;
+        s.focused = chart != nullptr && chart->cursor() == swatch();
         return s;
     }
 
@@ -105,22 +224,233 @@ private:
     Swatch* swatch() const { return static_cast<Swatch*>(widget()); }
 };
 
-// The chart reports the swatch under its cursor as its focused child.
+// One band of the chart: its shown swatches, top to bottom.
+class BandAccessible : public QAccessibleObject {
+public:
+    explicit BandAccessible(ChartBand* band) : QAccessibleObject(band) {}
+
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = swatches().empty();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? bandName(chart(), band()->band()) : QString();
+    }
+    QRect rect() const override
+    {
+        QRect area;
+        for (const auto* swatch : swatches())
+            area |= QRect(swatch->mapToGlobal(QPoint(0, 0)), swatch->size());
+        return area;
+    }
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(chart()); }
+    int childCount() const override { return static_cast<int>(swatches().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto shown = swatches();
+        if (index < 0 || index >= static_cast<int>(shown.size()))
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto shown = swatches();
+        const auto at = std::find_if(shown.begin(), shown.end(),
+                                     [&](Swatch* s) { return child != nullptr && child->object() == s; });
+        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        auto* cursor = chart()->cursor();
+        if (chart()->hasFocus() && cursor != nullptr && cursor->band() == band()->band())
+            return QAccessible::queryAccessibleInterface(cursor);
+        return nullptr;
+    }
+
+private:
+    ChartBand* band() const { return static_cast<ChartBand*>(object()); }
+    ColourChart* chart() const { return static_cast<ColourChart*>(band()->parent()); }
+    std::vector<Swatch*> swatches() const { return chart()->shownIn(band()->band()); }
+};
+
+// The chart holds the bands that have anything shown; it reports the
+// swatch under its cursor as its focused child, and says which keys work.
 class ChartAccessible : public QAccessibleWidget {
 public:
     explicit ChartAccessible(ColourChart* chart) : QAccessibleWidget(chart, QAccessible::Grouping) {}
 
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        // With its key hint: screen readers speak the name of a group the
+        // focus enters, not its description.
+        case QAccessible::Name:
+            return QStringLiteral("Таблица цветов; стрелки вверх и вниз выбирают цвет, влево и вправо "
+                                  "полосу; пробел или Enter задает цвет полосе");
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    int childCount() const override { return static_cast<int>(bands().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto shown = bands();
+        if (index < 0 || index >= static_cast<int>(shown.size()))
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto shown = bands();
+        const auto at = std::find_if(shown.begin(), shown.end(),
+                                     [&](ChartBand* b) { return child != nullptr && child->object() == b; });
+        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+    }
+
     QAccessibleInterface* focusChild() const override
     {
-        const auto* chart = static_cast<const ColourChart*>(widget());
-        if (chart->hasFocus() && chart->cursor() != nullptr)
-            return QAccessible::queryAccessibleInterface(chart->cursor());
+        if (chart()->hasFocus() && chart()->cursor() != nullptr)
+            return QAccessible::queryAccessibleInterface(chart()->cursor());
         return nullptr;
+    }
+
+private:
+    ColourChart* chart() const { return static_cast<ColourChart*>(widget()); }
+    std::vector<ChartBand*> bands() const
+    {
+        std::vector<ChartBand*> shown;
+        for (int band = 1; band <= 5; ++band) {
+            if (!chart()->shownIn(band).empty())
+                shown.push_back(chart()->column(band));
+        }
+        return shown;
+    }
+};
+
+// A group of options, named by its title; the options are its only
+// children, so that each is one of three.
+class GroupAccessible : public QAccessibleWidget {
+public:
+    explicit GroupAccessible(QWidget* group) : QAccessibleWidget(group, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto* title = widget()->findChild<QLabel*>();
+        return title != nullptr ? title->text() : QString();
+    }
+    int childCount() const override { return static_cast<int>(options().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto all = options();
+        if (index < 0 || index >= static_cast<int>(all.size()))
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(all[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto all = options();
+        const auto at = std::find_if(all.begin(), all.end(), [&](QRadioButton* o) {
+            return child != nullptr && child->object() == o;
+        });
+        return at == all.end() ? -1 : static_cast<int>(at - all.begin());
+    }
+
+private:
+    QList<QRadioButton*> options() const
+    {
+        return widget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    }
+};
+
+// An option says its place among the options shown, "Сопротивление, 1 из
+// 3"; its group's name is spoken once, as the group's. Its description is
+// the result, as a swatch's.
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return resultPhrase(widget()->window());
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        QList<QRadioButton*> shown;
+        for (auto* o : widget()->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (!o->isHidden())
+                shown << o;
+        }
+        return QStringLiteral("%1, %2 из %3")
+            .arg(option()->text())
+            .arg(shown.indexOf(option()) + 1)
+            .arg(shown.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = option()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            option()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QRadioButton* option() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+const FieldSpeech* speechOf(const QObject* object)
+{
+    const auto name = object->objectName();
+    const auto it = std::find_if(std::begin(kFields), std::end(kFields),
+                                 [&](const FieldSpeech& f) { return name == QLatin1String(f.field); });
+    return it == std::end(kFields) ? nullptr : it;
+}
+
+// A caption; those over result fields label them. (Made for every label:
+// Qt asks once, before the label has its name.)
+class CaptionAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(QLabel* caption) : QAccessibleWidget(caption, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if (!(match & QAccessible::Labelled))
+            return found;
+        for (const auto& f : kFields) {
+            if (widget()->objectName() != QLatin1String(f.caption))
+                continue;
+            if (auto* field = widget()->parentWidget()->findChild<QWidget*>(QLatin1String(f.field)))
+                found.append({QAccessible::queryAccessibleInterface(field), QAccessible::Labelled});
+        }
+        return found;
     }
 };
 
 // A result field's text can be read, selected and copied, never changed:
 // there is no editable-text interface and setting the value does nothing.
+// It is labelled by its caption.
 class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit FieldAccessible(ReadOnlyField* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
@@ -134,7 +464,12 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? field()->text() : QAccessibleWidget::text(t);
+        if (t == QAccessible::Value)
+            return field()->text();
+        const auto* speech = speechOf(field());
+        if (t == QAccessible::Name && speech != nullptr)
+            return QString::fromUtf8(speech->name);
+        return QAccessibleWidget::text(t);
     }
 
     void setText(QAccessible::Text, const QString&) override {}
@@ -146,6 +481,18 @@ public:
         s.editable = false;
         s.selectableText = true;
         return s;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        const auto* speech = speechOf(field());
+        if ((match & QAccessible::Label) && speech != nullptr) {
+            if (auto* caption = field()->parentWidget()->findChild<QLabel*>(QLatin1String(speech->caption)))
+                found.append({QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
+        }
+        return found;
     }
 
     // QAccessibleTextInterface
@@ -209,6 +556,8 @@ private:
 
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("vexil::ChartBand"))
+        return new BandAccessible(static_cast<ChartBand*>(object));
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
@@ -221,18 +570,27 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (className == QLatin1String("vexil::ReadOnlyField"))
         return new FieldAccessible(static_cast<ReadOnlyField*>(widget));
     if (className == QLatin1String("vexil::GroupFrame"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+        return new GroupAccessible(widget);
     if (className == QLatin1String("vexil::Shape"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("QRadioButton") && qobject_cast<GroupFrame*>(widget->parentWidget()))
+        return new OptionAccessible(static_cast<QRadioButton*>(widget));
+    if (className == QLatin1String("QLabel"))
+        return new CaptionAccessible(static_cast<QLabel*>(widget));
     return nullptr;
 }
 
-void announceChecked(Swatch* swatch)
+// After a choice, once every result is written: the new result is the
+// description of the swatch or option the screen reader follows, and the
+// window's whole state changed with it.
+void announceResult(QWidget& window)
 {
-    QAccessible::State changed;
-    changed.checked = true;
-    QAccessibleStateChangeEvent event(swatch, changed);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    if (focus != nullptr && focus->focusChild() != nullptr)
+        focus = focus->focusChild();
+    if (focus != nullptr && focus->role() == QAccessible::RadioButton)
+        reportDescriptionChanged(focus);
+    reportDescriptionChanged(QAccessible::queryAccessibleInterface(&window));
 }
 
 }  // namespace
@@ -242,23 +600,52 @@ void installAccessibility()
     QAccessible::installFactory(factory);
 }
 
-void reportAccessibleChanges(Vexil& window)
+void reportAccessibleChanges(QWidget& window)
 {
-    auto* chart = window.findChild<ColourChart*>();
-    chart->setAccessibleName(QStringLiteral("Таблица цветов"));
     // The swatch under the cursor is what a screen reader speaks.
+    auto* chart = window.findChild<ColourChart*>();
     QObject::connect(chart, &ColourChart::cursorMoved, &window, [](Swatch* swatch) {
         QAccessibleEvent event(swatch, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     });
-    QObject::connect(&window, &Vexil::bandChoiceChanged, &window, [&window](int band, ColourIndex previous) {
-        if (!QAccessible::isActive())
-            return;
-        for (ColourIndex colour : {previous, window.bandChoice(band)}) {
-            if (auto* swatch = window.swatch(band, colour))
-                announceChecked(swatch);
-        }
+    // Several handlers may run for one choice: one announcement, after all.
+    // Where the choice moved the focus (an arrow key on the options), the
+    // screen reader speaks the new result as it presents the new focus.
+    struct Announcing {
+        bool pending = false;
+        bool focusJustMoved = false;  // during the event being handled
+        int focusMoves = 0;
+        int focusMovesAtChoice = 0;
+    };
+    auto state = std::make_shared<Announcing>();
+    QObject::connect(qApp, &QApplication::focusChanged, &window, [state] {
+        ++state->focusMoves;
+        state->focusJustMoved = true;
+        QMetaObject::invokeMethod(
+            qApp, [state] { state->focusJustMoved = false; }, Qt::QueuedConnection);
     });
+    auto announceOnce = [&window, state] {
+        if (state->pending || !QAccessible::isActive())
+            return;
+        state->pending = true;
+        state->focusMovesAtChoice = state->focusMoves - (state->focusJustMoved ? 1 : 0);
+        QMetaObject::invokeMethod(
+            &window,
+            [&window, state] {
+                state->pending = false;
+                if (state->focusMoves == state->focusMovesAtChoice)
+                    announceResult(window);
+            },
+            Qt::QueuedConnection);
+    };
+    for (auto* swatch : window.findChildren<Swatch*>())
+        QObject::connect(swatch, &Swatch::clicked, &window, announceOnce);
+    for (auto* option : window.findChildren<QRadioButton*>()) {
+        QObject::connect(option, &QRadioButton::toggled, &window, [announceOnce](bool on) {
+            if (on)
+                announceOnce();
+        });
+    }
 }
 
 }  // namespace vexil

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace vexil {
+class QWidget;
 
-class Vexil;
+namespace vexil {
 
 // Tells assistive technology what the window's own controls are, and lets
 // it act on them as a user would: it chooses a swatch by the same handler
@@ -14,7 +14,7 @@ class Vexil;
 void installAccessibility();
 
 // Once the window is built: reports the changes that assistive technology
-// cannot see by itself (the checked swatch, the chart's cursor).
-void reportAccessibleChanges(Vexil& window);
+// cannot see by itself (the chart's cursor, the result after a choice).
+void reportAccessibleChanges(QWidget& window);
 
 }  // namespace vexil

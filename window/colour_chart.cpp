@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "chart_band.h"
 #include "swatch.h"
 
 namespace vexil {
@@ -26,12 +27,14 @@ int distance(const Swatch* a, const Swatch* b)
 
 }  // namespace
 
-ColourChart::ColourChart(const std::vector<Swatch*>& swatches, ChoiceOf choiceOf, QWidget* parent)
-    : QWidget(parent), swatches_(swatches), choiceOf_(std::move(choiceOf))
+ColourChart::ColourChart(const std::vector<Swatch*>& swatches, QWidget* parent)
+    : QWidget(parent), swatches_(swatches)
 {
     setObjectName(QStringLiteral("ColourChart"));
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (int band = 1; band <= kBands; ++band)
+        columns_.at(static_cast<std::size_t>(band - 1)) = new ChartBand(band, this);
     QRect area;
     for (auto* swatch : swatches_) {
         area |= swatch->geometry();
@@ -57,16 +60,13 @@ Swatch* ColourChart::landingIn(int band) const
     const auto shown = shownIn(band);
     if (shown.empty())
         return nullptr;
-    const ColourIndex choice = choiceOf_(band);
-    const auto chosen =
-        std::find_if(shown.begin(), shown.end(), [&](Swatch* s) { return s->colour() == choice; });
-    if (chosen != shown.end())
-        return *chosen;
-    // The choice is kept but no longer offered: the nearest row that is.
     const auto it = std::find_if(swatches_.begin(), swatches_.end(),
-                                 [&](Swatch* s) { return s->band() == band && s->colour() == choice; });
+                                 [&](Swatch* s) { return s->band() == band && s->isChecked(); });
     if (it == swatches_.end())
         return shown.front();
+    if (!(*it)->isHidden())
+        return *it;
+    // The choice is kept but no longer offered: the nearest row that is.
     return *std::min_element(shown.begin(), shown.end(),
                              [&](Swatch* a, Swatch* b) { return distance(a, *it) < distance(b, *it); });
 }

@@ -2,13 +2,14 @@
 
 #include <QWidget>
 
-#include <functional>
+#include <array>
 #include <vector>
 
-#include "colour_code.h"
+#include "decoder.h"
 
 namespace vexil {
 
+class ChartBand;
 class Swatch;
 
 // The colour chart as one stop of the keyboard focus: a cursor around one
@@ -19,14 +20,21 @@ class ColourChart : public QWidget {
     Q_OBJECT
 
 public:
-    using ChoiceOf = std::function<ColourIndex(int band)>;
-
-    // The swatches of every band, any order, and where to read each band's
-    // current choice.
-    ColourChart(const std::vector<Swatch*>& swatches, ChoiceOf choiceOf, QWidget* parent);
+    // The swatches of every band, any order.
+    ColourChart(const std::vector<Swatch*>& swatches, QWidget* parent);
 
     // The swatch under the cursor; none until the chart first has focus.
     Swatch* cursor() const { return cursor_; }
+
+    // The shown swatches of a band 1..5, top to bottom as on the screen.
+    std::vector<Swatch*> shownIn(int band) const;
+
+    // Band 1..5 as one object.
+    ChartBand* column(int band) const { return columns_.at(static_cast<std::size_t>(band - 1)); }
+
+    // What each band means for the current kind and band count.
+    BandRole bandRole(int band) const { return roles_.at(static_cast<std::size_t>(band - 1)); }
+    void setBandRoles(const BandRoles& roles) { roles_ = roles; }
 
 signals:
     // The cursor moved while the chart has focus, or the chart took focus.
@@ -40,8 +48,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The shown swatches of a band, top to bottom as on the screen.
-    std::vector<Swatch*> shownIn(int band) const;
     // The band's current choice, or its nearest shown swatch; null when
     // the whole column is hidden.
     Swatch* landingIn(int band) const;
@@ -50,7 +56,8 @@ private:
     void moveTo(Swatch* swatch);
 
     std::vector<Swatch*> swatches_;
-    ChoiceOf choiceOf_;
+    BandRoles roles_{};
+    std::array<ChartBand*, 5> columns_{};
     Swatch* cursor_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "read_only_field.h"
 
+#include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -33,6 +34,18 @@ void ReadOnlyField::showResult(const QString& text)
     const QFont fitted = fittedFont(font_, text, textArea().size(), this);
     if (fitted != font())
         setFont(fitted);
+}
+
+// A line edit selects all of its text when Tab brings the focus; a result
+// is read, not replaced, and a screen reader would speak it twice, as text
+// and as selection. The mouse and Ctrl+A still select.
+void ReadOnlyField::focusInEvent(QFocusEvent* event)
+{
+    const bool keepSelection = hasSelectedText();
+    QLineEdit::focusInEvent(event);
+    if (!keepSelection &&
+        (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason))
+        deselect();
 }
 
 // As QLineEdit::paintEvent lays it out.

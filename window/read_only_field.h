@@ -22,6 +22,9 @@ public:
     QRect textArea() const;
     QRect textRect() const;
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     QFont font_;  // the layout's font, before any narrowing
 };

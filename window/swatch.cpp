@@ -1,5 +1,6 @@
 #include "swatch.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 
 namespace vexil {
@@ -8,6 +9,19 @@ Swatch::Swatch(int band, ColourIndex colour, const QColor& shown, QWidget* paren
     : Shape(Qt::black, shown, parent), band_(band), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void Swatch::setChecked(bool checked)
+{
+    if (checked == checked_)
+        return;
+    checked_ = checked;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Swatch::mousePressEvent(QMouseEvent* event)

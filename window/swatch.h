@@ -24,6 +24,11 @@ public:
     // Chooses this swatch exactly as a click with the mouse does.
     void click() { emit clicked(); }
 
+    // Whether it is its band's current choice. The setter tells assistive
+    // technology of a change, as a button does.
+    bool isChecked() const { return checked_; }
+    void setChecked(bool checked);
+
 signals:
     void clicked();
 
@@ -35,6 +40,7 @@ private:
     int band_;
     ColourIndex colour_;
     bool pressed_ = false;
+    bool checked_ = false;
 };
 
 }  // namespace vexil

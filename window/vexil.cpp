@@ -128,10 +128,14 @@ constexpr ColourIndex coloursOfBand(int band)
     return band <= 2 ? kDigitCount : kColourCount;
 }
 
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString colourName(ColourIndex colour)
 {
-    const auto name = ColourPalette.at(static_cast<std::size_t>(colour)).name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return utf8(ColourPalette.at(static_cast<std::size_t>(colour)).name);
 }
 
 QString indexedName(const char* stem, int number)
@@ -198,11 +202,9 @@ void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, 
     auto* title =
         caption(group, titleName, QString::fromUtf8(titleText), titleRect, Qt::AlignLeft, sansSerif(true));
     setColour(title, QPalette::WindowText, kGroupTitleText);
-    group->setAccessibleName(title->text());
     for (const auto& o : options) {
         auto* button = place(new QRadioButton(QString::fromUtf8(o.text), group), o.name, o.rect);
         button->setFont(sansSerif(true));
-        button->setAccessibleName(title->text() + QStringLiteral(": ") + button->text());
         button->setChecked(o.selectedAtStart);
         this->*o.member = button;
     }
@@ -246,19 +248,17 @@ void Vexil::buildResults()
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
-        const char* accessibleName;
     };
     const FieldLayout fields[] = {
-        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Цифры номинала"},
-        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Единица"},
-        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Множитель"},
-        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter, "Номинал"},
-        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Допуск"},
-        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Напряжение"},
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
     };
     for (const auto& layout : fields) {
         auto* field = place(new ReadOnlyField(arialBold(), this), layout.name, layout.rect);
-        field->setAccessibleName(QString::fromUtf8(layout.accessibleName));
         field->setAlignment(layout.alignment | Qt::AlignVCenter);
         setColour(field, QPalette::Base, kFieldBackground);
         resultFields_.at(static_cast<std::size_t>(layout.field)) = field;
@@ -328,8 +328,7 @@ void Vexil::buildChartCursor()
     for (const auto& column : swatches_)
         std::copy_if(column.begin(), column.end(), std::back_inserter(all),
                      [](Swatch* s) { return s != nullptr; });
-    chart_ = new ColourChart(
-        all, [this](int band) { return bandChoice(band); }, this);
+    chart_ = new ColourChart(all, this);
 }
 
 void Vexil::setFocusOrder()
@@ -386,7 +385,9 @@ Shape* Vexil::line(int band) const
 void Vexil::describeStripe(int band, ColourIndex colour)
 {
     line(band)->setAccessibleName(
-        QStringLiteral("Полоса %1 на рисунке: %2").arg(band).arg(colourName(colour)));
+        QStringLiteral("Полоса %1 на рисунке: %2")
+            .arg(band)
+            .arg(utf8(ColourPalette.at(static_cast<std::size_t>(colour)).fullName)));
 }
 
 void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool visible)
@@ -401,6 +402,8 @@ void Vexil::Form_Load()
 {
     tables_ = buildDecoderTables();
     BandSelection_.fill(kWhite);
+    for (int band = 1; band <= 5; ++band)
+        swatch(band, kWhite)->setChecked(true);
     Tabl();
 }
 
@@ -417,9 +420,9 @@ void Vexil::chooseBandColour(int band, ColourIndex colour)
     line(band)->setFill(shown);
     describeStripe(band, colour);
     auto& choice = BandSelection_.at(static_cast<std::size_t>(band - 1));
-    const ColourIndex previous = choice;
+    swatch(band, choice)->setChecked(false);
     choice = colour;
-    emit bandChoiceChanged(band, previous);
+    swatch(band, colour)->setChecked(true);
 }
 
 void Vexil::SelectBandColour(int band, ColourIndex colour)
@@ -537,6 +540,7 @@ void Vexil::Op_G_Click()
 void Vexil::Tabl()
 {
     vexil::Tabl(*this, tables_);
+    chart_->setBandRoles(bandRoles(componentKind(), bandCount()));
 }
 
 ComponentKind Vexil::componentKind() const

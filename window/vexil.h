@@ -31,9 +31,6 @@ public:
     // The swatch of a colour in band 1..5; none where the band lacks it.
     Swatch* swatch(int band, ColourIndex colour) const;
 
-signals:
-    void bandChoiceChanged(int band, ColourIndex previous);
-
 private:
     struct OptionLayout;
     void buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
