@@ -25,8 +25,8 @@ DecoderTables buildDecoderTables()
         t.Multipliers.at(static_cast<std::size_t>(c)) = Decimal::powerOfTen(c);
     }
     // Gold and silver divide: they are 10^-1 and 10^-2, not 10^10 and 10^11.
-    t.Multipliers[kGold] = Decimal::powerOfTen(-1);
-    t.Multipliers[kSilver] = Decimal::powerOfTen(-2);
+    t.Multipliers[Gold] = Decimal::powerOfTen(-1);
+    t.Multipliers[Silver] = Decimal::powerOfTen(-2);
     t.ToleranceCodes = {
         "20% (M)",  "1% (F)",         "2% (G)",        "-",      "-",      "0,5% (D)", "0,25% (C)",
         "0,1% (B)", "30% (N); 0,1% ", "+80% -20% (Z)", "5% (J)", "10% (K)"};

@@ -15,10 +15,21 @@ using ColourIndex = std::int16_t;
 inline constexpr int kColourCount = 12;
 inline constexpr int kDigitCount = 10;  // gold and silver carry no digit
 
-inline constexpr ColourIndex kBlack = 0;
-inline constexpr ColourIndex kWhite = 9;
-inline constexpr ColourIndex kGold = 10;
-inline constexpr ColourIndex kSilver = 11;
+// Every colour of the code by name, in band order.
+enum Colour : ColourIndex {
+    Black,
+    Brown,
+    Red,
+    Orange,
+    Yellow,
+    Green,
+    Blue,
+    Violet,
+    Grey,
+    White,
+    Gold,
+    Silver
+};
 
 struct PaletteEntry {
     std::uint32_t rgb;          // 0xRRGGBB

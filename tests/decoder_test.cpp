@@ -27,9 +27,6 @@ constexpr auto R = ComponentKind::Resistance;
 constexpr auto C = ComponentKind::Capacitance;
 constexpr auto G = ComponentKind::Inductance;
 
-// Colour indices by name, to keep the cases readable.
-enum : ColourIndex { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
-
 TEST(ColourCode, TablesHoldTheColourCode)
 {
     EXPECT_EQ(tables.DigitValues.size(), 10u);
@@ -53,10 +50,10 @@ TEST(ColourCode, TablesHoldTheColourCode)
     EXPECT_EQ(tables.VoltageCodes[10], "100v");
     EXPECT_EQ(tables.VoltageCodes[11], "200v");
 
-    EXPECT_EQ(ColourPalette[brown].rgb, 0x804040u);
-    EXPECT_EQ(ColourPalette[blue].rgb, 0x00C0C0u);
-    EXPECT_EQ(ColourPalette[blue].name, "Голубой");
-    EXPECT_EQ(ColourPalette[gold].rgb, 0xFFC080u);
+    EXPECT_EQ(ColourPalette[Brown].rgb, 0x804040u);
+    EXPECT_EQ(ColourPalette[Blue].rgb, 0x00C0C0u);
+    EXPECT_EQ(ColourPalette[Blue].name, "Голубой");
+    EXPECT_EQ(ColourPalette[Gold].rgb, 0xFFC080u);
 }
 
 struct NumberCase {
@@ -140,34 +137,34 @@ TEST(Decode, KnownComponents)
     // clang-format off
     const DecodeCase cases[] = {
         // Start-up: five white bands of a resistor.
-        {R, five, {white, white, white, white, white}, {"999", "1000000000", "+80% -20% (Z)", noVoltage, "999000 МОм", "Ом"}},
-        {R, five, {white, white, white, red, white}, {"999", "100", "+80% -20% (Z)", noVoltage, "99,9 кОм", "Ом"}},
-        {R, four, {yellow, violet, red, gold, white}, {"47", "100", "5% (J)", noVoltage, "4,7 кОм", "Ом"}},
-        {R, three, {brown, black, red, white, white}, {"10", "100", "+-20%", noVoltage, "1 кОм", "Ом"}},
-        {R, three, {brown, black, orange, white, white}, {"10", "1000", "+-20%", noVoltage, "10 кОм", "Ом"}},
-        {R, three, {brown, black, green, white, white}, {"10", "100000", "+-20%", noVoltage, "1 МОм", "Ом"}},
-        {R, three, {brown, black, yellow, white, white}, {"10", "10000", "+-20%", noVoltage, "100 кОм", "Ом"}},
-        {R, five, {brown, black, black, brown, brown}, {"100", "10", "1% (F)", noVoltage, "1 кОм", "Ом"}},
-        {R, four, {green, blue, gold, gold, white}, {"56", "0,1", "5% (J)", noVoltage, "5,6 Ом", "Ом"}},
-        {R, four, {green, blue, silver, silver, white}, {"56", "0,01", "10% (K)", noVoltage, "0,56 Ом", "Ом"}},
-        {R, three, {black, black, black, white, white}, {"00", "1", "+-20%", noVoltage, "0 Ом", "Ом"}},
-        {R, three, {black, green, black, white, white}, {"05", "1", "+-20%", noVoltage, "5 Ом", "Ом"}},
-        {R, four, {grey, red, orange, grey, white}, {"82", "1000", "30% (N); 0,1% ", noVoltage, "82 кОм", "Ом"}},
-        {R, four, {yellow, violet, white, orange, white}, {"47", "1000000000", "-", noVoltage, "47000 МОм", "Ом"}},
+        {R, five, {White, White, White, White, White}, {"999", "1000000000", "+80% -20% (Z)", noVoltage, "999000 МОм", "Ом"}},
+        {R, five, {White, White, White, Red, White}, {"999", "100", "+80% -20% (Z)", noVoltage, "99,9 кОм", "Ом"}},
+        {R, four, {Yellow, Violet, Red, Gold, White}, {"47", "100", "5% (J)", noVoltage, "4,7 кОм", "Ом"}},
+        {R, three, {Brown, Black, Red, White, White}, {"10", "100", "+-20%", noVoltage, "1 кОм", "Ом"}},
+        {R, three, {Brown, Black, Orange, White, White}, {"10", "1000", "+-20%", noVoltage, "10 кОм", "Ом"}},
+        {R, three, {Brown, Black, Green, White, White}, {"10", "100000", "+-20%", noVoltage, "1 МОм", "Ом"}},
+        {R, three, {Brown, Black, Yellow, White, White}, {"10", "10000", "+-20%", noVoltage, "100 кОм", "Ом"}},
+        {R, five, {Brown, Black, Black, Brown, Brown}, {"100", "10", "1% (F)", noVoltage, "1 кОм", "Ом"}},
+        {R, four, {Green, Blue, Gold, Gold, White}, {"56", "0,1", "5% (J)", noVoltage, "5,6 Ом", "Ом"}},
+        {R, four, {Green, Blue, Silver, Silver, White}, {"56", "0,01", "10% (K)", noVoltage, "0,56 Ом", "Ом"}},
+        {R, three, {Black, Black, Black, White, White}, {"00", "1", "+-20%", noVoltage, "0 Ом", "Ом"}},
+        {R, three, {Black, Green, Black, White, White}, {"05", "1", "+-20%", noVoltage, "5 Ом", "Ом"}},
+        {R, four, {Grey, Red, Orange, Grey, White}, {"82", "1000", "30% (N); 0,1% ", noVoltage, "82 кОм", "Ом"}},
+        {R, four, {Yellow, Violet, White, Orange, White}, {"47", "1000000000", "-", noVoltage, "47000 МОм", "Ом"}},
         // Gold or silver left in band 3 where it would be a digit.
-        {R, five, {brown, black, gold, red, brown}, {"-", "100", "1% (F)", noVoltage, "-", "Ом"}},
-        {R, five, {red, red, silver, gold, silver}, {"-", "0,1", "10% (K)", noVoltage, "-", "Ом"}},
-        {C, three, {brown, black, orange, white, white}, {"10", "1000", "+-20%", "500v", "10 нФ", "пФ"}},
-        {C, three, {yellow, violet, red, white, white}, {"47", "100", "+-20%", "500v", "4700 пФ", "пФ"}},
-        {C, four, {yellow, violet, orange, black, white}, {"47", "1000", "20% (M)", "50v", "47 нФ", "пФ"}},
-        {C, four, {brown, black, yellow, black, white}, {"10", "10000", "20% (M)", "50v", "0,1 мкФ", "пФ"}},
-        {C, five, {red, red, yellow, gold, brown}, {"22", "10000", "5% (J)", "10v", "0,22 мкФ", "пФ"}},
-        {C, five, {red, red, yellow, gold, black}, {"22", "10000", "5% (J)", "-", "0,22 мкФ", "пФ"}},
-        {C, five, {red, red, gold, gold, silver}, {"22", "0,1", "5% (J)", "200v", "2,2 пФ", "пФ"}},
-        {G, three, {brown, black, brown, white, white}, {"10", "10", "20% (M)", noVoltage, "100 мкГн", "мкГн"}},
-        {G, four, {red, red, red, gold, white}, {"22", "100", "5% (J)", noVoltage, "2,2 мГн", "мкГн"}},
-        {G, four, {brown, black, yellow, gold, white}, {"10", "10000", "5% (J)", noVoltage, "100 мГн", "мкГн"}},
-        {G, four, {brown, black, green, silver, white}, {"10", "100000", "10% (K)", noVoltage, "1 Гн", "мкГн"}},
+        {R, five, {Brown, Black, Gold, Red, Brown}, {"-", "100", "1% (F)", noVoltage, "-", "Ом"}},
+        {R, five, {Red, Red, Silver, Gold, Silver}, {"-", "0,1", "10% (K)", noVoltage, "-", "Ом"}},
+        {C, three, {Brown, Black, Orange, White, White}, {"10", "1000", "+-20%", "500v", "10 нФ", "пФ"}},
+        {C, three, {Yellow, Violet, Red, White, White}, {"47", "100", "+-20%", "500v", "4700 пФ", "пФ"}},
+        {C, four, {Yellow, Violet, Orange, Black, White}, {"47", "1000", "20% (M)", "50v", "47 нФ", "пФ"}},
+        {C, four, {Brown, Black, Yellow, Black, White}, {"10", "10000", "20% (M)", "50v", "0,1 мкФ", "пФ"}},
+        {C, five, {Red, Red, Yellow, Gold, Brown}, {"22", "10000", "5% (J)", "10v", "0,22 мкФ", "пФ"}},
+        {C, five, {Red, Red, Yellow, Gold, Black}, {"22", "10000", "5% (J)", "-", "0,22 мкФ", "пФ"}},
+        {C, five, {Red, Red, Gold, Gold, Silver}, {"22", "0,1", "5% (J)", "200v", "2,2 пФ", "пФ"}},
+        {G, three, {Brown, Black, Brown, White, White}, {"10", "10", "20% (M)", noVoltage, "100 мкГн", "мкГн"}},
+        {G, four, {Red, Red, Red, Gold, White}, {"22", "100", "5% (J)", noVoltage, "2,2 мГн", "мкГн"}},
+        {G, four, {Brown, Black, Yellow, Gold, White}, {"10", "10000", "5% (J)", noVoltage, "100 мГн", "мкГн"}},
+        {G, four, {Brown, Black, Green, Silver, White}, {"10", "100000", "10% (K)", noVoltage, "1 Гн", "мкГн"}},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -178,13 +175,13 @@ TEST(Decode, KnownComponents)
 
 TEST(Decode, UsesTheGivenDecimalSeparator)
 {
-    const auto dotted = decode(tables, R, four, {green, blue, silver, silver, white}, ".");
+    const auto dotted = decode(tables, R, four, {Green, Blue, Silver, Silver, White}, ".");
     EXPECT_EQ(dotted.result2, "0.01");
     EXPECT_EQ(dotted.rFull, "0.56 Ом");
     EXPECT_EQ(dotted.result3, "10% (K)");
     // The tolerance texts keep their own comma.
-    EXPECT_EQ(decode(tables, R, four, {red, red, red, green, white}, ".").result3, "0,5% (D)");
-    EXPECT_EQ(decode(tables, R, five, {white, white, white, red, white}, ".").rFull, "99.9 кОм");
+    EXPECT_EQ(decode(tables, R, four, {Red, Red, Red, Green, White}, ".").result3, "0,5% (D)");
+    EXPECT_EQ(decode(tables, R, five, {White, White, White, Red, White}, ".").rFull, "99.9 кОм");
 }
 
 TEST(Decode, IgnoresBandsBeyondTheCount)
@@ -192,7 +189,7 @@ TEST(Decode, IgnoresBandsBeyondTheCount)
     for (const auto kind : {R, C, G}) {
         for (const auto count : {three, four}) {
             const auto used = static_cast<std::size_t>(count);
-            const BandSelection base{red, violet, orange, gold, brown};
+            const BandSelection base{Red, Violet, Orange, Gold, Brown};
             const auto expected = decode(tables, kind, count, base, ",");
             for (ColourIndex colour = 0; colour < kColourCount; ++colour) {
                 auto bands = base;
@@ -209,7 +206,7 @@ class FakeView : public DecoderView {
 public:
     ComponentKind kind = R;
     BandCount count = five;
-    BandSelection bands{white, white, white, white, white};
+    BandSelection bands{White, White, White, White, White};
     std::map<ResultField, std::string> fields;
 
     ComponentKind componentKind() const override { return kind; }
@@ -228,14 +225,14 @@ TEST(Tabl, LeavesTheVoltageFieldAloneExceptForCapacitors)
     EXPECT_EQ(view.fields[ResultField::Ed_Izm], "Ом");
 
     view.kind = C;
-    view.bands[4] = red;
+    view.bands[4] = Red;
     Tabl(view, tables);
     EXPECT_EQ(view.fields[ResultField::Result4], "20v");
     EXPECT_EQ(view.fields[ResultField::Ed_Izm], "пФ");
 
     // Back to resistance: the last voltage text stays; capacitance rewrites it.
     view.kind = R;
-    view.bands[4] = black;
+    view.bands[4] = Black;
     Tabl(view, tables);
     EXPECT_EQ(view.fields[ResultField::Result4], "20v");
     view.kind = C;
@@ -278,7 +275,7 @@ TEST(Decode, EveryReachableSelectionIsExact)
                             const auto t = decode(tables, kind, count, b, ",");
                             ++checked;
                             if (t.result == "-") {
-                                ASSERT_TRUE(kind == R && count == five && b[2] >= gold);
+                                ASSERT_TRUE(kind == R && count == five && b[2] >= Gold);
                                 ASSERT_EQ(t.rFull, "-");
                                 continue;
                             }

@@ -12,7 +12,7 @@ using namespace probe;
 
 namespace {
 
-enum Colour { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
+using namespace vexil;  // the colours by name
 
 struct Expectation {
     QStringList clicks{};
@@ -79,32 +79,32 @@ private slots:
         row("one swatch from start",
             {.clicks = names({"L4_2"}),
              .fields = {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
-             .stripes = {{1, white}, {2, white}, {3, white}, {4, red}, {5, white}}});
+             .stripes = {{1, White}, {2, White}, {3, White}, {4, Red}, {5, White}}});
         row("same swatch twice", {.clicks = names({"L1_2", "L1_2"}),
                                   .fields = {{"Result", "299"}, {"R_Full", "299000 МОм"}},
-                                  .stripes = {{1, red}, {2, white}, {5, white}}});
+                                  .stripes = {{1, Red}, {2, White}, {5, White}}});
         row("four-band resistor",
             {.clicks = names({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
              .fields = {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
-             .stripes = {{1, yellow}, {2, violet}, {3, red}, {4, gold}},
+             .stripes = {{1, Yellow}, {2, Violet}, {3, Red}, {4, Gold}},
              .shown = names({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
              .hidden = names({"Lab_5", "Line5", "L5_0-11", "Result4"}),
              .checked = names({"Op_R", "L4_En"})});
         row("gold in band 3 kept at five bands",
             {.clicks = names({"L4_En", "L3_10", "L5_En"}),
              .fields = {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
-             .stripes = {{3, gold}},
+             .stripes = {{3, Gold}},
              .shown = names({"Line5", "Lab_5", "L5_0-11"}),
              .hidden = names({"L3_10-11"}),
              .checked = names({"L5_En"})});
         row("five to three and back keeps columns 4 and 5",
             {.clicks = names({"L4_3", "L5_2", "L3_En", "L5_En"}),
              .fields = {{"Result3", "2% (G)"}},
-             .stripes = {{4, orange}, {5, red}},
+             .stripes = {{4, Orange}, {5, Red}},
              .shown = names({"Line4", "Line5", "L4_0-11", "L5_0-11"}),
              .hidden = names({"L3_10-11"})});
         row("unused bands keep their colours while hidden", {.clicks = names({"L4_3", "L5_2", "L3_En"}),
-                                                             .stripes = {{4, orange}, {5, red}},
+                                                             .stripes = {{4, Orange}, {5, Red}},
                                                              .hidden = names({"Line4", "Line5"})});
         row("three bands hide columns 4 and 5",
             {.clicks = names({"L3_En"}),
@@ -115,20 +115,20 @@ private slots:
         row("inductance from three bands",
             {.clicks = names({"L3_En", "Op_G"}),
              .fields = {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
-             .stripes = {{4, gold}},
+             .stripes = {{4, Gold}},
              .shown = names({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
              .hidden = names({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
              .checked = names({"L4_En", "Op_G"})});
         row("inductance from five bands",
             {.clicks = names({"Op_G"}),
              .fields = {{"Result2", "1000000000"}},
-             .stripes = {{3, white}, {4, gold}},
+             .stripes = {{3, White}, {4, Gold}},
              .shown = names({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
              .hidden = names({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}),
              .checked = names({"L4_En"})});
         row("inductance resets band 4 to gold", {.clicks = names({"L4_En", "L4_0", "Op_G"}),
                                                  .fields = {{"Result3", "5% (J)"}},
-                                                 .stripes = {{4, gold}}});
+                                                 .stripes = {{4, Gold}}});
         row("inductor, four bands",
             {.clicks = names({"Op_G", "L1_2", "L2_2", "L3_2"}),
              .fields = {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}}});
@@ -138,7 +138,7 @@ private slots:
         row("inductance, 3 then 4 bands offers black, gold, silver",
             {.clicks = names({"Op_G", "L4_11", "L3_En", "L4_En"}),
              .fields = {{"Result3", "10% (K)"}},
-             .stripes = {{4, silver}},
+             .stripes = {{4, Silver}},
              .shown = names({"L4_0", "L4_10-11", "Line4"}),
              .hidden = names({"L4_1-9", "Line5"})});
         row("inductance, 3 bands, then capacitance",
@@ -149,7 +149,7 @@ private slots:
              .checked = names({"L3_En", "Op_C"})});
         row("inductance back to resistance", {.clicks = names({"Op_G", "Op_R"}),
                                               .fields = {{"Ed_Izm", "Ом"}},
-                                              .stripes = {{4, gold}},
+                                              .stripes = {{4, Gold}},
                                               .shown = names({"L4_0-11", "L5_En", "L3_5-9"}),
                                               .hidden = names({"L5_0-11", "Line5", "Lab_5", "Result4"}),
                                               .checked = names({"L4_En"})});
@@ -345,7 +345,7 @@ private slots:
                 candidates << option;
 
             std::mt19937 random(seed);
-            vexil::BandSelection model{white, white, white, white, white};
+            vexil::BandSelection model{White, White, White, White, White};
             QStringList sequence;
             for (int step = 0; step < clicksPerSeed; ++step) {
                 QList<QWidget*> visible;
@@ -376,7 +376,7 @@ private slots:
                         static_cast<vexil::ColourIndex>(m.captured(2).toInt());
                 // Only a change of kind runs its handler.
                 if (target->objectName() == QLatin1String("Op_G") && newlySelected)
-                    model[3] = gold;
+                    model[3] = Gold;
 
                 int kindsChecked = 0;
                 int countsChecked = 0;

@@ -14,9 +14,8 @@ using namespace probe;
 
 namespace {
 
+using namespace vexil;           // the colours by name
 using Bands = std::vector<int>;  // the choices of bands 1..5
-
-enum Colour { black, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
 
 // "Tab Down*5 Space" or "click:L3_En": keys to the focused widget, clicks
 // where a user would click.
@@ -77,26 +76,26 @@ private slots:
         // seven more the chart, whose cursor starts on band 1's choice.
         QTest::newRow("four-band resistor, keys alone")
             << "Tab Left Tab*7 Down*5 Space Right Down*2 Space Right Down*7 Space Right Down*10 Space"
-            << Bands{yellow, violet, red, gold, white} << "L4_10"
+            << Bands{Yellow, Violet, Red, Gold, White} << "L4_10"
             << "4,7 кОм";
         QTest::newRow("Return and Enter choose too")
-            << "Tab Tab*7 Down Return Right Down*8 Enter" << Bands{grey, brown, white, white, white} << "L2_1"
+            << "Tab Tab*7 Down Return Right Down*8 Enter" << Bands{Grey, Brown, White, White, White} << "L2_1"
             << "819000 МОм";
         QTest::newRow("no wrapping at either end")
-            << "Tab Tab*7 Up Down*20 Space Left Right*9" << Bands{black, white, white, white, white} << "L5_9"
+            << "Tab Tab*7 Up Down*20 Space Left Right*9" << Bands{Black, White, White, White, White} << "L5_9"
             << "99000 МОм";
         QTest::newRow("inductance: hidden swatches and columns are skipped")
             << "Down*2 Tab Tab*7 Right*2 Space Right*2 Up*3 Space"
-            << Bands{white, white, yellow, black, white} << "L4_0"
+            << Bands{White, White, Yellow, Black, White} << "L4_0"
             << "990 мГн";
         QTest::newRow("cursor leaves a column that three bands hide")
-            << "Tab Tab*7 Right*4 Down click:L3_En" << Bands{white, white, white, white, white} << "L3_9"
+            << "Tab Tab*7 Right*4 Down click:L3_En" << Bands{White, White, White, White, White} << "L3_9"
             << "99000 МОм";
         QTest::newRow("cursor leaves a swatch that inductance hides")
-            << "Tab Tab*7 Right*3 Down*3 click:Op_G" << Bands{white, white, white, gold, white} << "L4_0"
+            << "Tab Tab*7 Right*3 Down*3 click:Op_G" << Bands{White, White, White, Gold, White} << "L4_0"
             << "99000 Гн";
         QTest::newRow("Tab stops on the selected option of each group")
-            << "Down Tab Left Left Tab*8" << Bands{white, white, white, white, white} << "L1_9"
+            << "Down Tab Left Left Tab*8" << Bands{White, White, White, White, White} << "L1_9"
             << "99000 мкФ";
     }
 
@@ -187,19 +186,19 @@ private slots:
         QTest::addColumn<bool>("offered");
         QTest::addColumn<Bands>("choices");
         QTest::newRow("press chooses") << ""
-                                       << "L2_3" << true << Bands{white, orange, white, white, white};
+                                       << "L2_3" << true << Bands{White, Orange, White, White, White};
         QTest::newRow("gold of band 3 hidden at five bands")
             << ""
-            << "L3_10" << false << Bands{white, white, white, white, white};
+            << "L3_10" << false << Bands{White, White, White, White, White};
         QTest::newRow("band 4 digits hidden for inductors")
             << "click:Op_G"
-            << "L4_5" << false << Bands{white, white, white, gold, white};
+            << "L4_5" << false << Bands{White, White, White, Gold, White};
         QTest::newRow("column 5 hidden at four bands")
             << "click:L4_En"
-            << "L5_1" << false << Bands{white, white, white, white, white};
+            << "L5_1" << false << Bands{White, White, White, White, White};
         QTest::newRow("silver of band 4 for inductors")
             << "click:Op_G"
-            << "L4_11" << true << Bands{white, white, white, silver, white};
+            << "L4_11" << true << Bands{White, White, White, Silver, White};
     }
 
     void swatchesThroughAccessibility()

@@ -115,7 +115,7 @@ constexpr int columnLeft(int band)
 // Rows run white (top) down to black, then gold and silver below black.
 constexpr int rowFromTop(ColourIndex colour)
 {
-    return colour <= kWhite ? kWhite - colour : colour;
+    return colour <= White ? White - colour : colour;
 }
 
 constexpr int rowTop(ColourIndex colour)
@@ -294,10 +294,10 @@ void Vexil::buildColourChart()
         // A stripe is a bordered rectangle like a swatch, but its colour is
         // not a palette: a palette change would make Qt recompute which of
         // the window's hundred children are opaque on every click.
-        lines_.at(static_cast<std::size_t>(band - 1)) =
-            place(new Shape(kBorder, displayColour(kWhite), this), "", {left, 600, kCellSize, 975});
-        line(band)->setObjectName(indexedName("Line", band));
-        describeStripe(band, kWhite);
+        stripes_.at(static_cast<std::size_t>(band - 1)) =
+            place(new Shape(kBorder, displayColour(White), this), "", {left, 600, kCellSize, 975});
+        stripe(band)->setObjectName(indexedName("Line", band));
+        describeStripe(band, White);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
             auto* cell = place(new Swatch(band, colour, displayColour(colour), this), "",
@@ -308,8 +308,8 @@ void Vexil::buildColourChart()
         }
     }
     // Band 3 offers gold and silver only with three or four bands.
-    swatch(3, kGold)->hide();
-    swatch(3, kSilver)->hide();
+    swatch(3, Gold)->hide();
+    swatch(3, Silver)->hide();
 
     caption(this, "Label21", QStringLiteral("№ полос"), {kNamesLeft, 240, 735, kCellSize}, Qt::AlignLeft,
             font());
@@ -376,23 +376,23 @@ ReadOnlyField* Vexil::field(ResultField which) const
     return resultFields_.at(static_cast<std::size_t>(which));
 }
 
-Shape* Vexil::line(int band) const
+Shape* Vexil::stripe(int band) const
 {
-    return lines_.at(static_cast<std::size_t>(band - 1));
+    return stripes_.at(static_cast<std::size_t>(band - 1));
 }
 
 // A screen reader cannot see the colours, so every stripe says its own.
 void Vexil::describeStripe(int band, ColourIndex colour)
 {
-    line(band)->setAccessibleName(
+    stripe(band)->setAccessibleName(
         QStringLiteral("Полоса %1 на рисунке: %2")
             .arg(band)
             .arg(utf8(ColourPalette.at(static_cast<std::size_t>(colour)).fullName)));
 }
 
-void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool visible)
+void Vexil::setSwatchesVisible(int band, Colour first, Colour last, bool visible)
 {
-    for (int colour = firstColour; colour <= lastColour; ++colour)
+    for (int colour = first; colour <= last; ++colour)
         swatch(band, static_cast<ColourIndex>(colour))->setVisible(visible);
 }
 
@@ -401,9 +401,9 @@ void Vexil::setSwatchesVisible(int band, int firstColour, int lastColour, bool v
 void Vexil::Form_Load()
 {
     tables_ = buildDecoderTables();
-    BandSelection_.fill(kWhite);
+    BandSelection_.fill(White);
     for (int band = 1; band <= 5; ++band)
-        swatch(band, kWhite)->setChecked(true);
+        swatch(band, White)->setChecked(true);
     Tabl();
 }
 
@@ -417,7 +417,7 @@ void Vexil::Exit_Btn_Click()
 void Vexil::chooseBandColour(int band, ColourIndex colour)
 {
     const QColor shown = swatch(band, colour)->shown();
-    line(band)->setFill(shown);
+    stripe(band)->setFill(shown);
     describeStripe(band, colour);
     auto& choice = BandSelection_.at(static_cast<std::size_t>(band - 1));
     swatch(band, choice)->setChecked(false);
@@ -446,17 +446,17 @@ struct Vexil::BandColumns {
 
 void Vexil::showBandColumns(const BandColumns& c)
 {
-    setSwatchesVisible(3, kGold, kSilver, c.band3GoldSilver);
+    setSwatchesVisible(3, Gold, Silver, c.band3GoldSilver);
     Lab_5->setVisible(c.heading5);
     Lab_4->setVisible(c.heading4);
     if (c.column5) {
-        line(5)->setVisible(*c.column5);
-        setSwatchesVisible(5, kBlack, kSilver, *c.column5);
+        stripe(5)->setVisible(*c.column5);
+        setSwatchesVisible(5, Black, Silver, *c.column5);
     }
-    line(4)->setVisible(c.column4);
-    swatch(4, kBlack)->setVisible(c.column4);
-    setSwatchesVisible(4, 1, 9, c.band4Digits);
-    setSwatchesVisible(4, kGold, kSilver, c.column4);
+    stripe(4)->setVisible(c.column4);
+    swatch(4, Black)->setVisible(c.column4);
+    setSwatchesVisible(4, Brown, White, c.band4Digits);
+    setSwatchesVisible(4, Gold, Silver, c.column4);
 }
 
 void Vexil::L3_En_Click()
@@ -502,10 +502,9 @@ void Vexil::showForResistanceOrCapacitance(bool voltage)
     field(ResultField::Result4)->setVisible(voltage);
     Result4_Txt->setVisible(voltage);
     if (!L3_En->isChecked())
-        setSwatchesVisible(4, kBlack, kSilver, true);
+        setSwatchesVisible(4, Black, Silver, true);
     L5_En->show();
-    for (ColourIndex colour = kWhite; colour >= 5; --colour)
-        swatch(3, colour)->show();
+    setSwatchesVisible(3, Green, White, true);
     Tabl();
 }
 
@@ -525,13 +524,13 @@ void Vexil::Op_G_Click()
     Result4_Txt->hide();
     L4_En->setChecked(true);  // runs L4_En_Click, nested, when the count changes
     Lab_4->show();
-    line(5)->hide();
-    setSwatchesVisible(5, kBlack, kSilver, false);
+    stripe(5)->hide();
+    setSwatchesVisible(5, Black, Silver, false);
     L5_En->hide();
-    setSwatchesVisible(4, 1, 9, false);
-    chooseBandColour(4, kGold);
-    for (ColourIndex colour = kWhite; colour >= 5; --colour)
-        swatch(3, colour)->hide();
+    setSwatchesVisible(4, Brown, White, false);
+    chooseBandColour(4, Gold);
+    // An inductor's multiplier goes no higher than yellow (10^4).
+    setSwatchesVisible(3, Green, White, false);
     Tabl();
 }
 

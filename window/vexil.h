@@ -62,10 +62,10 @@ private:
     void showForResistanceOrCapacitance(bool voltage);
     // Paints band's stripe with the swatch's colour and stores the choice.
     void chooseBandColour(int band, ColourIndex colour);
-    Shape* line(int band) const;
+    Shape* stripe(int band) const;
     ReadOnlyField* field(ResultField which) const;
     void describeStripe(int band, ColourIndex colour);
-    void setSwatchesVisible(int band, int firstColour, int lastColour, bool visible);
+    void setSwatchesVisible(int band, Colour first, Colour last, bool visible);
 
     // DecoderView
     ComponentKind componentKind() const override;
@@ -90,7 +90,7 @@ private:
     ColourChart* chart_ = nullptr;
 
     std::array<ReadOnlyField*, 6> resultFields_{};                 // indexed by ResultField
-    std::array<Shape*, 5> lines_{};                                // Line1..Line5
+    std::array<Shape*, 5> stripes_{};                              // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };
 
