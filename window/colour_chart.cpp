@@ -7,6 +7,8 @@
 #include <cstdlib>
 
 #include "chart_band.h"
+#include "filled_frame.h"
+#include "look.h"
 #include "swatch.h"
 
 namespace vexil {
@@ -14,11 +16,9 @@ namespace vexil {
 namespace {
 
 constexpr int kBands = 5;
-// The focus mark: a ring this wide, this far outside the swatch, in the
-// gap between swatches where only the window's background lies.
-constexpr int kMarkWidth = 2;
-constexpr int kMarkGap = 1;
-constexpr int kMarkOutset = kMarkGap + kMarkWidth;
+// The focus mark lies in the gap between swatches, where only the window's
+// background lies.
+constexpr int kMarkOutset = look::kCursorRingGap + look::kCursorRingWidth;
 
 int distance(const Swatch* a, const Swatch* b)
 {
@@ -168,12 +168,7 @@ void ColourChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect outer =
         cursor_->geometry().translated(-pos()).adjusted(-kMarkOutset, -kMarkOutset, kMarkOutset, kMarkOutset);
-    // Filled bars rather than a pen, so the ring stays whole at any scale.
-    const QColor mark(Qt::white);
-    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), kMarkWidth), mark);
-    painter.fillRect(QRect(outer.left(), outer.bottom() - kMarkWidth + 1, outer.width(), kMarkWidth), mark);
-    painter.fillRect(QRect(outer.left(), outer.top(), kMarkWidth, outer.height()), mark);
-    painter.fillRect(QRect(outer.right() - kMarkWidth + 1, outer.top(), kMarkWidth, outer.height()), mark);
+    fillFrame(painter, outer, look::kCursorRingWidth, look::kCursorRing);
 }
 
 }  // namespace vexil

@@ -4,18 +4,10 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "look.h"
 #include "text_fit.h"
 
 namespace vexil {
-
-namespace {
-
-// Qt's line edit keeps this many pixels free on each side of its text.
-constexpr int kLineEditMargin = 2;
-// And it counts a text this much wider than its advance.
-constexpr int kCursorWidth = 1;
-
-}  // namespace
 
 ReadOnlyField::ReadOnlyField(const QFont& font, QWidget* parent) : QLineEdit(parent), font_(font)
 {
@@ -56,7 +48,7 @@ QRect ReadOnlyField::textArea() const
     return style()
         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
         .marginsRemoved(textMargins())
-        .adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+        .adjusted(look::kLineEditMargin, 0, -look::kLineEditMargin, 0);
 }
 
 QRect ReadOnlyField::textRect() const
@@ -64,13 +56,13 @@ QRect ReadOnlyField::textRect() const
     const QRect area = textArea();
     const QFontMetrics metrics = fontMetrics();
     const int width = metrics.horizontalAdvance(text());
-    const int spare = area.width() - (width + kCursorWidth);
+    const int spare = area.width() - (width + look::kLineEditCursor);
     int left = area.left();
     if (spare >= 0) {
         const Qt::Alignment h =
             QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignHorizontal_Mask;
         if (h & Qt::AlignRight)
-            left += spare - kCursorWidth;
+            left += spare - look::kLineEditCursor;
         else if (h & Qt::AlignHCenter)
             left -= (-spare) / 2;
     }

@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "filled_frame.h"
+#include "look.h"
+
 namespace vexil {
 
 Shape::Shape(QColor outline, std::optional<QColor> fill, QWidget* parent)
@@ -21,16 +24,11 @@ void Shape::setFill(const QColor& fill)
 
 void Shape::paintEvent(QPaintEvent*)
 {
-    // Filled rectangles only, no pen: the outline stays one logical pixel
-    // wide and sharp at any device pixel ratio.
     QPainter painter(this);
-    const QRect r = rect();
+    constexpr int w = look::kOutline;
     if (fill_)
-        painter.fillRect(r.adjusted(1, 1, -1, -1), *fill_);
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), outline_);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), outline_);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), outline_);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), outline_);
+        painter.fillRect(rect().adjusted(w, w, -w, -w), *fill_);
+    fillFrame(painter, rect(), w, outline_);
 }
 
 }  // namespace vexil

@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QMouseEvent>
 
+#include "look.h"
+
 namespace vexil {
 
 Swatch::Swatch(int band, ColourIndex colour, const QColor& shown, QWidget* parent)
-    : Shape(Qt::black, shown, parent), band_(band), colour_(colour)
+    : Shape(look::kBorder, shown, parent), band_(band), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "look.h"
 #include "shape.h"
 
 namespace vexil {
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kLeastStretch = 75;  // narrower letters stop being readable
 constexpr int kLeastPixelSize = 7;
-constexpr int kFrameClearance = 2;  // pixels between text and a frame's line
 
 qreal widthOf(const QFont& font, const QString& text, const QWidget* device)
 {
@@ -55,10 +55,10 @@ std::optional<QFont> narrowFace(const QFont& font)
 QRect clearOfFrames(const QWidget* w, QRect box)
 {
     const auto keepClearOf = [&box](int left, int right) {
-        if (right >= box.left() && right - kFrameClearance <= box.right())
-            box.setRight(std::min(box.right(), right - 1 - kFrameClearance));
-        if (left <= box.right() && left + kFrameClearance >= box.left())
-            box.setLeft(std::max(box.left(), left + 1 + kFrameClearance));
+        if (right >= box.left() && right - look::kFrameClearance <= box.right())
+            box.setRight(std::min(box.right(), right - 1 - look::kFrameClearance));
+        if (left <= box.right() && left + look::kFrameClearance >= box.left())
+            box.setLeft(std::max(box.left(), left + 1 + look::kFrameClearance));
     };
     for (const auto* object : w->parentWidget()->children()) {
         const auto* outline = qobject_cast<const Shape*>(object);
@@ -96,10 +96,9 @@ QRect textBox(const QWidget* w)
         option.text = button->text();
         const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
         const auto contents = radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        const int margin = radio ? look::kOptionTextMargin : look::kButtonTextMargin;
         // The label margin a style keeps inside the contents.
-        return w->style()
-            ->subElementRect(contents, &option, w)
-            .adjusted(radio ? 1 : 2, 0, radio ? -1 : -2, 0);
+        return w->style()->subElementRect(contents, &option, w).adjusted(margin, 0, -margin, 0);
     }
     return static_cast<const QLabel*>(w)->contentsRect();
 }

@@ -12,6 +12,7 @@
 #include "fixed_size.h"
 #include "group_frame.h"
 #include "keyboard.h"
+#include "look.h"
 #include "platform.h"
 #include "read_only_field.h"
 #include "shape.h"
@@ -27,13 +28,7 @@ namespace vexil {
 
 namespace {
 
-const QColor kBackground{0x00, 0x40, 0x40};
-const QColor kCaptionText{0xC0, 0xFF, 0xC0};
-const QColor kGroupTitleText{0x00, 0xFF, 0x00};
-const QColor kFieldBackground{0xC0, 0xC0, 0xC0};
-const QColor kBody{0x00, 0x80, 0x00};
-const QColor kBodyOutline{0x00, 0xC0, 0x00};
-const QColor kBorder{Qt::black};
+using namespace look;
 
 QColor displayColour(ColourIndex colour)
 {
@@ -47,8 +42,8 @@ QFont layoutFont(const char* windowsFace, int pixelSize, bool bold)
     QFont font;
     font.setFamilies(layoutFaces(windowsFace));
     font.setStyleHint(QFont::SansSerif);
-    // Fully hinted, as the layout's own platform draws text: glyphs on whole
-    // pixels, each drawn once rather than once per sub-pixel position.
+    // Fully hinted, as Windows draws text: glyphs on whole pixels, each
+    // drawn once rather than once per sub-pixel position.
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPixelSize(pixelSize);

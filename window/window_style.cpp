@@ -6,19 +6,12 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "filled_frame.h"
+#include "look.h"
+
 namespace vexil {
 
 namespace {
-
-// Bars of whole logical pixels; a pen would blend across device pixels at
-// fractional scales.
-void drawRing(QPainter* painter, const QRect& r, const QColor& colour)
-{
-    painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
-    painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
-    painter->fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
-    painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
-}
 
 // The classic sunken border: dark over light outside, shadow over midlight
 // inside.
@@ -49,8 +42,6 @@ bool isField(const QWidget* widget)
     return widget != nullptr && widget->inherits("QLineEdit");
 }
 
-constexpr int kFieldFrame = 2;
-
 }  // namespace
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -58,7 +49,7 @@ WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("F
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
     if (metric == PM_DefaultFrameWidth && isField(widget))
-        return kFieldFrame;
+        return look::kFieldFrame;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -67,7 +58,8 @@ QRect WindowStyle::subElementRect(SubElement element, const QStyleOption* option
     if (element == SE_RadioButtonClickRect)
         return option->rect;
     if (element == SE_LineEditContents && isField(widget))
-        return option->rect.adjusted(kFieldFrame, kFieldFrame, -kFieldFrame, -kFieldFrame);
+        return option->rect.adjusted(look::kFieldFrame, look::kFieldFrame, -look::kFieldFrame,
+                                     -look::kFieldFrame);
     return QProxyStyle::subElementRect(element, option, widget);
 }
 
@@ -76,23 +68,24 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 {
     switch (element) {
     case PE_FrameFocusRect: {
-        // Shown once the keyboard has moved the focus, as the layout's
-        // platform does; not at start, and not after a click.
+        // Shown once the keyboard has moved the focus, as on Windows; not
+        // at start, and not after a click.
         if (!(option->state & State_KeyboardFocusChange))
             return;
         // Push buttons draw their own face; everything else here lies on
         // the window's background.
         const bool onButtonFace = widget != nullptr && widget->inherits("QPushButton");
-        drawRing(painter, option->rect,
-                 contrasting(option->palette.color(onButtonFace ? QPalette::Button : QPalette::Window)));
+        fillFrame(*painter, option->rect, look::kOutline,
+                  contrasting(option->palette.color(onButtonFace ? QPalette::Button : QPalette::Window)));
         return;
     }
     case PE_PanelLineEdit: {
-        const QRect inside = option->rect.adjusted(kFieldFrame, kFieldFrame, -kFieldFrame, -kFieldFrame);
+        const QRect inside = option->rect.adjusted(look::kFieldFrame, look::kFieldFrame, -look::kFieldFrame,
+                                                   -look::kFieldFrame);
         painter->fillRect(inside, option->palette.brush(QPalette::Base));
         drawSunken(painter, option->rect, option->palette);
         if ((option->state & State_HasFocus) && (option->state & State_KeyboardFocusChange))
-            drawRing(painter, inside, contrasting(option->palette.color(QPalette::Base)));
+            fillFrame(*painter, inside, look::kOutline, contrasting(option->palette.color(QPalette::Base)));
         return;
     }
     case PE_FrameLineEdit: drawSunken(painter, option->rect, option->palette); return;
@@ -128,13 +121,13 @@ void applyWindowPalette(QWidget& window, const QColor& background, const QColor&
     // Fusion's light colours, written out: its standard palette follows a
     // dark desktop theme. Each role is set, so that none resolves to a
     // theme's; then the window's own.
-    const QColor face(0xEF, 0xEF, 0xEF);
+    const QColor face = look::kFace;
     QPalette palette(face);
     palette.setColor(QPalette::Dark, face.darker(150));  // borders stay visible on the dark teal
     palette.setColor(QPalette::Mid, face.darker(130));
     palette.setColor(QPalette::Midlight, face.darker(130).lighter(110));
     palette.setColor(QPalette::Shadow, face.darker(150).darker(135));
-    palette.setColor(QPalette::Highlight, QColor(0x30, 0x8C, 0xC6));
+    palette.setColor(QPalette::Highlight, look::kHighlight);
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
