@@ -113,6 +113,23 @@ QString stateSentence(const QWidget* window)
              resultPhrase(window));
 }
 
+// An interface whose children are a list of objects (widgets, bands).
+template <typename List>
+QAccessibleInterface* childIn(const List& list, int index)
+{
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(list[static_cast<std::size_t>(index)]);
+}
+
+template <typename List>
+int indexIn(const List& list, const QAccessibleInterface* child)
+{
+    const auto at = std::find_if(list.begin(), list.end(),
+                                 [&](const QObject* o) { return child != nullptr && child->object() == o; });
+    return at == list.end() ? -1 : static_cast<int>(at - list.begin());
+}
+
 ColourChart* chartOf(const QWidget* widget)
 {
     return widget->window()->findChild<ColourChart*>();
@@ -134,21 +151,9 @@ public:
 
     int childCount() const override { return static_cast<int>(content().size()); }
 
-    QAccessibleInterface* child(int index) const override
-    {
-        const auto widgets = content();
-        if (index < 0 || index >= static_cast<int>(widgets.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(widgets[static_cast<std::size_t>(index)]);
-    }
+    QAccessibleInterface* child(int index) const override { return childIn(content(), index); }
 
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto widgets = content();
-        const auto at = std::find_if(widgets.begin(), widgets.end(),
-                                     [&](QWidget* w) { return child != nullptr && child->object() == w; });
-        return at == widgets.end() ? -1 : static_cast<int>(at - widgets.begin());
-    }
+    int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(content(), child); }
 
 private:
     std::vector<QWidget*> content() const
@@ -166,29 +171,47 @@ private:
     }
 };
 
-// A swatch is one choice of its band: pressing it chooses the colour, and
-// the band's current choice reads as checked. Its name says what a sighted
-// user sees: band, meaning, colour and place, "Полоса 2, вторая цифра:
-// Фиолетовый, 8 из 10"; its description is the result it leads to. A
-// hidden swatch offers nothing, as it receives no clicks.
-class SwatchAccessible : public QAccessibleWidget {
+// A choice, swatch or option: a radio button named with its place among
+// those shown ("…, 3 из 10") and described by the result it leads to.
+class ChoiceAccessible : public QAccessibleWidget {
 public:
-    explicit SwatchAccessible(Swatch* swatch) : QAccessibleWidget(swatch, QAccessible::RadioButton) {}
+    explicit ChoiceAccessible(QWidget* choice) : QAccessibleWidget(choice, QAccessible::RadioButton) {}
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Description)
-            return resultPhrase(widget()->window());
-        if (t != QAccessible::Name)
-            return QAccessibleWidget::text(t);
+        switch (t) {
+        case QAccessible::Name: return name();
+        case QAccessible::Description: return resultPhrase(widget()->window());
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+protected:
+    virtual QString name() const = 0;
+
+    template <typename List, typename Choice>
+    static QString place(const List& shown, Choice* choice)
+    {
+        const auto at = std::find(shown.begin(), shown.end(), choice);
+        return at == shown.end() ? QString()
+                                 : QStringLiteral(", %1 из %2").arg(at - shown.begin() + 1).arg(shown.size());
+    }
+};
+
+// A swatch is one choice of its band: pressing it chooses the colour, and
+// the band's current choice reads as checked. Its name says what a sighted
+// user sees: band, meaning, colour and place, "Полоса 2, вторая цифра:
+// Фиолетовый, 8 из 10". A hidden swatch offers nothing, as it receives no
+// clicks.
+class SwatchAccessible : public ChoiceAccessible {
+public:
+    explicit SwatchAccessible(Swatch* swatch) : ChoiceAccessible(swatch) {}
+
+    QString name() const override
+    {
         const auto* chart = chartOf(widget());
-        QString name =
-            bandName(chart, swatch()->band()) + QStringLiteral(": ") + fullColourName(swatch()->colour());
-        const auto shown = chart->shownIn(swatch()->band());
-        const auto at = std::find(shown.begin(), shown.end(), swatch());
-        if (at != shown.end())
-            name += QStringLiteral(", %1 из %2").arg(at - shown.begin() + 1).arg(shown.size());
-        return name;
+        return bandName(chart, swatch()->band()) + QStringLiteral(": ") + fullColourName(swatch()->colour()) +
+               place(chart->shownIn(swatch()->band()), swatch());
     }
 
     QAccessibleInterface* parent() const override
@@ -250,20 +273,8 @@ public:
 
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(chart()); }
     int childCount() const override { return static_cast<int>(swatches().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const auto shown = swatches();
-        if (index < 0 || index >= static_cast<int>(shown.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(index)]);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto shown = swatches();
-        const auto at = std::find_if(shown.begin(), shown.end(),
-                                     [&](Swatch* s) { return child != nullptr && child->object() == s; });
-        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
-    }
+    QAccessibleInterface* child(int index) const override { return childIn(swatches(), index); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(swatches(), child); }
     QAccessibleInterface* focusChild() const override
     {
         auto* cursor = chart()->cursor();
@@ -297,20 +308,8 @@ public:
     }
 
     int childCount() const override { return static_cast<int>(bands().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const auto shown = bands();
-        if (index < 0 || index >= static_cast<int>(shown.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(index)]);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto shown = bands();
-        const auto at = std::find_if(shown.begin(), shown.end(),
-                                     [&](ChartBand* b) { return child != nullptr && child->object() == b; });
-        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
-    }
+    QAccessibleInterface* child(int index) const override { return childIn(bands(), index); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(bands(), child); }
 
     QAccessibleInterface* focusChild() const override
     {
@@ -346,21 +345,8 @@ public:
         return title != nullptr ? title->text() : QString();
     }
     int childCount() const override { return static_cast<int>(options().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const auto all = options();
-        if (index < 0 || index >= static_cast<int>(all.size()))
-            return nullptr;
-        return QAccessible::queryAccessibleInterface(all[static_cast<std::size_t>(index)]);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto all = options();
-        const auto at = std::find_if(all.begin(), all.end(), [&](QRadioButton* o) {
-            return child != nullptr && child->object() == o;
-        });
-        return at == all.end() ? -1 : static_cast<int>(at - all.begin());
-    }
+    QAccessibleInterface* child(int index) const override { return childIn(options(), index); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(options(), child); }
 
 private:
     QList<QRadioButton*> options() const
@@ -370,27 +356,19 @@ private:
 };
 
 // An option says its place among the options shown, "Сопротивление, 1 из
-// 3"; its group's name is spoken once, as the group's. Its description is
-// the result, as a swatch's.
-class OptionAccessible : public QAccessibleWidget {
+// 3"; its group's name is spoken once, as the group's.
+class OptionAccessible : public ChoiceAccessible {
 public:
-    explicit OptionAccessible(QRadioButton* option) : QAccessibleWidget(option, QAccessible::RadioButton) {}
+    explicit OptionAccessible(QRadioButton* option) : ChoiceAccessible(option) {}
 
-    QString text(QAccessible::Text t) const override
+    QString name() const override
     {
-        if (t == QAccessible::Description)
-            return resultPhrase(widget()->window());
-        if (t != QAccessible::Name)
-            return QAccessibleWidget::text(t);
         QList<QRadioButton*> shown;
         for (auto* o : widget()->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
             if (!o->isHidden())
                 shown << o;
         }
-        return QStringLiteral("%1, %2 из %3")
-            .arg(option()->text())
-            .arg(shown.indexOf(option()) + 1)
-            .arg(shown.size());
+        return option()->text() + place(shown, option());
     }
 
     QAccessible::State state() const override
