@@ -17,8 +17,10 @@ int main(int, char* argv[])
     // Ties the running window to its desktop entry (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vexil.Vexil"));
 
+    std::unique_ptr<QWidget> frame;  // outlives the window it may hold
     vexil::Vexil window;
-    vexil::fitToSession(window);
-    window.show();
+    frame = vexil::drawnTitleBar(window);
+    QWidget* shown = frame ? frame.get() : &window;
+    shown->show();
     return QApplication::exec();
 }

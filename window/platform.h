@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <memory>
+
 class QWidget;
 
 // Where Vexil meets the system it runs on: one implementation file for each
@@ -14,8 +16,9 @@ namespace vexil {
 // standard error what it tried, and returns false.
 bool displayAvailable();
 
-// Suits the shown window to the session before it is first shown.
-void fitToSession(QWidget& window);
+// Where the session leaves title bars to the program, a frame that draws
+// one over `window` and holds it: show the frame instead. Elsewhere none.
+std::unique_ptr<QWidget> drawnTitleBar(QWidget& window);
 
 // The faces to ask for, best first, where the layout names `windowsFace`
 // ("MS Sans Serif", "Arial"): the face itself, or what stands in for it.

@@ -3,9 +3,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibraryInfo>
-#include <QMouseEvent>
-#include <QWidget>
-#include <QWindow>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -13,6 +10,8 @@
 
 #include <wayland-client.h>
 #include <xcb/xcb.h>
+
+#include "drawn_frame.h"
 
 namespace vexil {
 
@@ -130,38 +129,16 @@ bool displayAvailable()
     return false;
 }
 
-namespace {
-
-// A press on the window's own background (not on a control) moves it, as a
-// title bar would.
-class MoveByBackground : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::MouseButtonPress ||
-            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-            return false;
-        return static_cast<QWidget*>(watched)->windowHandle()->startSystemMove();
-    }
-};
-
-}  // namespace
-
-void fitToSession(QWidget& window)
+std::unique_ptr<QWidget> drawnTitleBar(QWidget& window)
 {
     if (QGuiApplication::platformName() != QLatin1String("wayland") || compositorDecorates)
-        return;
+        return nullptr;
     // Here Qt would draw the title bar itself, and Qt 6.4's offers maximize
     // and resize handles on a fixed window: a maximize click is answered
     // with a maximized configure the window cannot fill, and the compositor
-    // may disconnect it for that. Without that bar the compositor sees
-    // exactly the fixed size; "Закрыть" closes, the background moves.
-    // Alone: beside the button hints Qt would drop it again.
-    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window.installEventFilter(new MoveByBackground(&window));
+    // may disconnect it for that. The program's own bar offers neither, and
+    // the compositor sees exactly the fixed size.
+    return std::make_unique<DrawnFrame>(window);
 }
 
 // The layout's faces are missing on every Linux desktop; their metric twin

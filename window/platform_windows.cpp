@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QWidget>
 
 namespace vexil {
 
@@ -23,7 +24,10 @@ bool displayAvailable()
 }
 
 // Windows draws the title bar itself, as the layout has it.
-void fitToSession(QWidget&) {}
+std::unique_ptr<QWidget> drawnTitleBar(QWidget&)
+{
+    return nullptr;
+}
 
 // The layout's own face where the system has it. Some stripped-down
 // installations lack even Arial; then the first of Arial's metric twin and
