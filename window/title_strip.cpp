@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
@@ -13,12 +14,13 @@ namespace {
 
 struct ButtonLayout {
     const char* name;
-    const char* glyph;
+    QStyle::StandardPixmap glyph;
     bool closes;  // else minimizes
 };
 
 // Right to left, as on Windows.
-constexpr ButtonLayout kButtons[] = {{"Close", "×", true}, {"Minimize", "_", false}};
+constexpr ButtonLayout kButtons[] = {{"Close", QStyle::SP_TitleBarCloseButton, true},
+                                     {"Minimize", QStyle::SP_TitleBarMinButton, false}};
 
 }  // namespace
 
@@ -29,7 +31,8 @@ TitleStrip::TitleStrip(QWidget* window) : QWidget(window)
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(kButtons[i].name));
-        button->setText(QString::fromUtf8(kButtons[i].glyph));
+        button->setIcon(style()->standardIcon(kButtons[i].glyph));
+        button->setAccessibleName(button->objectName());
         button->setFocusPolicy(Qt::NoFocus);
         button->setFixedSize(look::kTitleButton);
         if (kButtons[i].closes)
