@@ -331,8 +331,19 @@ private:
     }
 };
 
-// A group of options, named by its title; the options are its only
-// children, so that each is one of three.
+// The options a group shows, in their order.
+QList<QRadioButton*> shownOptions(const QWidget* group)
+{
+    QList<QRadioButton*> shown;
+    for (auto* option : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        if (!option->isHidden())
+            shown << option;
+    }
+    return shown;
+}
+
+// A group of options, named by its title; the options it shows are its only
+// children, so that each is one of three (or two).
 class GroupAccessible : public QAccessibleWidget {
 public:
     explicit GroupAccessible(QWidget* group) : QAccessibleWidget(group, QAccessible::Grouping) {}
@@ -344,14 +355,11 @@ public:
         const auto* title = widget()->findChild<QLabel*>();
         return title != nullptr ? title->text() : QString();
     }
-    int childCount() const override { return static_cast<int>(options().size()); }
-    QAccessibleInterface* child(int index) const override { return childIn(options(), index); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(options(), child); }
-
-private:
-    QList<QRadioButton*> options() const
+    int childCount() const override { return static_cast<int>(shownOptions(widget()).size()); }
+    QAccessibleInterface* child(int index) const override { return childIn(shownOptions(widget()), index); }
+    int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return widget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        return indexIn(shownOptions(widget()), child);
     }
 };
 
@@ -363,12 +371,7 @@ public:
 
     QString name() const override
     {
-        QList<QRadioButton*> shown;
-        for (auto* o : widget()->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-            if (!o->isHidden())
-                shown << o;
-        }
-        return option()->text() + place(shown, option());
+        return option()->text() + place(shownOptions(widget()->parentWidget()), option());
     }
 
     QAccessible::State state() const override

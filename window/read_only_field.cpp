@@ -33,10 +33,8 @@ void ReadOnlyField::showResult(const QString& text)
 // and as selection. The mouse and Ctrl+A still select.
 void ReadOnlyField::focusInEvent(QFocusEvent* event)
 {
-    const bool keepSelection = hasSelectedText();
     QLineEdit::focusInEvent(event);
-    if (!keepSelection &&
-        (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason))
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         deselect();
 }
 
