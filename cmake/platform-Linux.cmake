@@ -1,3 +1,6 @@
+# Which of the per-platform source files (faces_unix.cpp, display_unix.cpp …) this system builds.
+set(VEXIL_PLATFORM unix)
+
 # Debian's standard hardening for what is shipped: stack protector,
 # fortified libc calls, read-only relocations bound at start, and PIE.
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)

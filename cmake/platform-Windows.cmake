@@ -1,3 +1,6 @@
+# Which of the per-platform source files (faces_windows.cpp …) this system builds.
+set(VEXIL_PLATFORM windows)
+
 # Windows' own hardening lives in the PE header: address space layout
 # randomisation with high entropy (relocatable, 64-bit addresses) and data
 # execution prevention. The stack protector and fortified calls need libssp,

@@ -7,8 +7,24 @@ vexil=$1
 live_x=$DISPLAY
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
-# A Wayland socket that refuses: bound once, nobody listening.
+# A Wayland socket that refuses: bound once, nobody listening. One that
+# accepts and closes at once, and one that accepts and never answers (a hung
+# compositor), as is an X display on TCP port 6077.
 python3 -c "import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])" "$runtime/dead-wayland"
+serve() {
+    python3 -c 'import socket, sys, time
+s = socket.socket(*((socket.AF_UNIX,) if sys.argv[1].startswith("/") else ()))
+s.bind(sys.argv[1] if sys.argv[1].startswith("/") else ("127.0.0.1", int(sys.argv[1])))
+s.listen(8)
+while True:
+    c = s.accept()[0]
+    if sys.argv[2] == "close": c.close()' "$@" &
+    servers+=($!)
+}
+servers=()
+serve "$runtime/closing-wayland" close
+serve "$runtime/silent-wayland" keep
+serve 6077 keep
 # A live Wayland compositor: Weston, its output a window on the live X
 # display, where xdotool can click. No panel, so the window's place is
 # chosen within the output alone.
@@ -16,7 +32,7 @@ printf '[core]\nidle-time=0\n[shell]\npanel-position=none\n' >"$runtime/weston.i
 XDG_RUNTIME_DIR="$runtime" weston --config="$runtime/weston.ini" --backend=x11-backend.so \
     --width=448 --height=441 --socket=live-wayland >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
-trap 'kill "$weston_pid" 2>/dev/null; wait "$weston_pid" 2>/dev/null; rm -rf "$runtime"' EXIT
+trap 'kill "$weston_pid" "${servers[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$runtime"' EXIT
 for _ in $(seq 100); do
     [[ -S $runtime/live-wayland ]] && break
     sleep 0.1
@@ -35,13 +51,18 @@ rows=(
     "QT_QPA_PLATFORM=wayland DISPLAY=$live_x|1|vexil: cannot open a display: WAYLAND_DISPLAY is unset"
     "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=dead-wayland|1|vexil: cannot open a display: Wayland socket dead-wayland refused"
     "WAYLAND_DISPLAY=dead-wayland DISPLAY=$live_x|running|"
+    "WAYLAND_DISPLAY=closing-wayland DISPLAY=$live_x|running|"
+    "WAYLAND_DISPLAY=silent-wayland DISPLAY=$live_x|running|"
+    "DISPLAY=127.0.0.1:77|1|vexil: cannot open a display: WAYLAND_DISPLAY is unset, X display 127.0.0.1:77 did not answer within 2 s"
     "QT_QPA_PLATFORM=xcb DISPLAY=$live_x|running|"
     "WAYLAND_DISPLAY=live-wayland DISPLAY=$live_x WAYLAND_DEBUG=1|native|"
+    "WAYLAND_SOCKET=inherited WAYLAND_DEBUG=1|native|"
 )
 
 # On the compositor: a native window of the fixed size (441 × 407 under a
 # 20 px title bar of its own), which clicks where Qt's title bar had its
-# maximize button leave as it is.
+# maximize button, and Weston's maximize and full-screen shortcuts, leave
+# as it is.
 native() {
     local pid=$1 out=$2 request
     for _ in $(seq 100); do
@@ -50,20 +71,38 @@ native() {
     done
     xdotool mousemove 404 15 click 1 mousemove 380 10 click 1
     sleep 1
+    xdotool key super+shift+m
+    sleep 1
+    xdotool key super+shift+f
+    sleep 1
     kill -0 "$pid" || { echo "died: $(grep -a -m1 error "$out")"; return; }
     for request in 'set_title("Vexil...!")' 'set_app_id("org.vexil.Vexil")' \
         'set_min_size(441, 427)' 'set_max_size(441, 427)'; do
         grep -qF "$request" "$out" || { echo "no $request"; return; }
     done
-    grep -a 'set_window_geometry\|set_maximized' "$out" | grep -v 'set_window_geometry(0, 0, 441, 427)' |
-        head -1 | sed 's/^/asked /'
+    grep -a -m1 -o '\.set_maximized.*\|\.set_fullscreen.*' "$out" | sed 's/^/asked /'
+    # On a connection it did not probe, Vexil may see Qt's title bar for a
+    # frame before it draws its own: the window's last geometry counts.
+    grep -a 'set_window_geometry' "$out" | tail -1 | grep -v 'set_window_geometry(0, 0, 441, 427)' |
+        sed 's/.*-> /ends as /'
     echo native
 }
 for row in "${rows[@]}"; do
     IFS='|' read -r environment status expected <<<"$row"
     read -ra assignments <<<"$environment"
+    command=("$vexil")
+    # A compositor may start a program on a connection it made for it.
+    if [[ $environment == *WAYLAND_SOCKET=inherited* ]]; then
+        command=(python3 -c 'import os, socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+os.set_inheritable(s.fileno(), True)
+os.environ["WAYLAND_SOCKET"] = str(s.fileno())
+os.execv(sys.argv[2], sys.argv[2:])' "$runtime/live-wayland" "$vexil")
+        read -ra assignments <<<"${environment/WAYLAND_SOCKET=inherited/}"
+    fi
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" "${assignments[@]}" \
-        "$vexil" >"$runtime/out" 2>&1 &
+        "${command[@]}" >"$runtime/out" 2>&1 &
     pid=$!
     if [[ $status == native ]]; then
         got=$(native "$pid" "$runtime/out")
@@ -90,5 +129,53 @@ for row in "${rows[@]}"; do
         failures=$((failures + 1))
     fi
 done
-echo "${#rows[@]} cases, $failures failed"
+# sway decides for client-side title bars once the window is mapped
+# ("border csd"): Qt's own, with maximize and resize handles, gives way to
+# the program's, and every filled shape is opaque over sway's background
+# (#123456): 13 × 13 red inside each of the five red swatches, the dark
+# blue of the program's title bar.
+csd_on_sway() {
+    command -v sway >/dev/null && command -v grim >/dev/null || { echo skipped; return; }
+    local dir pid sway_pid shot=$runtime/sway.png
+    dir=$(mktemp -d)  # its own: sway's user may not enter the runtime directory
+    printf '%s\n' 'xwayland disable' 'output * bg #123456 solid_color' \
+        'for_window [app_id="org.vexil.Vexil"] border csd' >"$dir/config"
+    local as=()  # sway refuses to run as root
+    if [[ $(id -u) == 0 ]]; then
+        chown 65534:65534 "$dir"
+        as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    env -u DISPLAY HOME="$dir" XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY= WLR_BACKENDS=headless WLR_RENDERER=pixman \
+        WLR_LIBINPUT_NO_DEVICES=1 "${as[@]}" sway -c "$dir/config" >"$dir/log" 2>&1 &
+    sway_pid=$!
+    for _ in $(seq 100); do
+        [[ -S $dir/wayland-1 ]] && break
+        sleep 0.1
+    done
+    env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 WAYLAND_DEBUG=1 \
+        "$vexil" >"$dir/out" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do
+        grep -q 'set_min_size(441, 427)' "$dir/out" && break
+        sleep 0.1
+    done
+    sleep 1
+    XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 grim "$shot"
+    kill "$pid" "$sway_pid" 2>/dev/null
+    wait "$pid" "$sway_pid" 2>/dev/null
+    rm -rf "$dir"
+    local colours
+    colours=$(convert "$shot" -format %c histogram:info:-)
+    count() { awk -v c="$1" '$0 ~ c { sub(":", "", $1); print $1 }' <<<"$colours"; }
+    [[ $(count '#FF0000 ') -ge $((5 * 13 * 13)) ]] || echo "red swatches: $(count '#FF0000 ') pixels"
+    [[ $(count '#000080 ') -ge $((400 * 10)) ]] || echo "own title bar: $(count '#000080 ') pixels"
+    echo drawn
+}
+got=$(csd_on_sway)
+if [[ $got != drawn && $got != skipped ]]; then
+    echo "FAIL [sway, client-side title bars]: ${got//$'\n'/; }"
+    failures=$((failures + 1))
+fi
+
+echo "${#rows[@]} cases and sway, $failures failed"
 ((failures == 0))

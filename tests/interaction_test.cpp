@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "accessibility.h"
 #include "window_probe.h"
 
 using vexil::Vexil;
@@ -69,7 +70,11 @@ class InteractionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        vexil::installAccessibility();
+    }
 
     void clickSequences_data()
     {

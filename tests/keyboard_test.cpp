@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "colour_chart.h"
 #include "swatch.h"
 #include "window_probe.h"
@@ -64,7 +65,11 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        vexil::installAccessibility();
+    }
 
     void keySequences_data()
     {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "drawn_frame.h"
+#include "fixed_size.h"
 #include "window_probe.h"
 
 using probe::click;
@@ -302,23 +304,33 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("999000 МОм"));
     }
 
-    // A title bar drawn by the program (Wayland) offers maximize anyway.
+    // Window managers maximize any window on request, whatever its size
+    // hints; so does a compositor's shortcut where the program draws the
+    // title bar (Wayland), and there the request reaches the frame.
     void staysItsOwnSize_data()
     {
         QTest::addColumn<Qt::WindowState>("asked");
-        QTest::newRow("maximize") << Qt::WindowMaximized;
-        QTest::newRow("full screen") << Qt::WindowFullScreen;
+        QTest::addColumn<bool>("ownTitleBar");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("maximize") << Qt::WindowMaximized << false << QSize(441, 407);
+        QTest::newRow("full screen") << Qt::WindowFullScreen << false << QSize(441, 407);
+        QTest::newRow("maximize, own title bar") << Qt::WindowMaximized << true << QSize(441, 427);
+        QTest::newRow("full screen, own title bar") << Qt::WindowFullScreen << true << QSize(441, 427);
     }
 
     void staysItsOwnSize()
     {
         QFETCH(Qt::WindowState, asked);
-        Vexil window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(asked);
-        QTRY_COMPARE(window.windowState(), Qt::WindowNoState);
-        QCOMPARE(window.size(), QSize(441, 407));
+        QFETCH(bool, ownTitleBar);
+        QFETCH(QSize, size);
+        const auto window = vexil::windowFor(
+            std::make_unique<Vexil>(), ownTitleBar ? vexil::TitleBar::Program : vexil::TitleBar::System);
+        new vexil::FixedSize(window.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->setWindowState(asked);
+        QTRY_COMPARE(window->windowState(), Qt::WindowNoState);
+        QCOMPARE(window->size(), size);
     }
 
     void closingEndsTheApplication_data()

@@ -11,14 +11,11 @@ Shape::Shape(QColor outline, std::optional<QColor> fill, QWidget* parent)
     : QWidget(parent), outline_(outline), fill_(fill)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // A filled shape covers its whole rectangle: Qt need not paint what lies below.
-    setAttribute(Qt::WA_OpaquePaintEvent, fill_.has_value());
 }
 
 void Shape::setFill(const QColor& fill)
 {
     fill_ = fill;
-    setAttribute(Qt::WA_OpaquePaintEvent);
     update();
 }
 

@@ -7,13 +7,12 @@
 #include <QRadioButton>
 #include <QResource>
 
-#include "accessibility.h"
 #include "colour_chart.h"
-#include "fixed_size.h"
+#include "colour_text.h"
+#include "faces.h"
 #include "group_frame.h"
 #include "keyboard.h"
 #include "look.h"
-#include "platform.h"
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
@@ -23,6 +22,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <string_view>
 
 namespace vexil {
 
@@ -123,16 +124,6 @@ constexpr ColourIndex coloursOfBand(int band)
     return band <= 2 ? kDigitCount : kColourCount;
 }
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString colourName(ColourIndex colour)
-{
-    return utf8(ColourPalette.at(static_cast<std::size_t>(colour)).name);
-}
-
 QString indexedName(const char* stem, int number)
 {
     return QLatin1String(stem) + QString::number(number);
@@ -142,7 +133,6 @@ QString indexedName(const char* stem, int number)
 
 Vexil::Vexil(QWidget* parent) : QWidget(parent)
 {
-    installAccessibility();
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QStringLiteral("Vexil...!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -173,8 +163,6 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     applyWindowPalette(*this, kBackground, kCaptionText);
     fitCaptions(*this);
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
-    new FixedSize(this);
-    reportAccessibleChanges(*this);
 
     Form_Load();
 }
@@ -228,37 +216,52 @@ void Vexil::buildBandCountGroup()
 void Vexil::buildResults()
 {
     const auto bold = sansSerif(true);
-    caption(this, "Label14", QStringLiteral("Номинал"), {240, 2520, 975, 255}, Qt::AlignLeft, bold);
-    caption(this, "Label15", QStringLiteral("Множитель"), {1440, 2520, 1215, 255}, Qt::AlignLeft, bold);
-    caption(this, "Label17", QStringLiteral("x"), {1260, 2775, 165, 225}, Qt::AlignHCenter, bold);
-    caption(this, "Label22", QStringLiteral("то есть (короче)"), {216, 3108, 2436, 240}, Qt::AlignHCenter,
-            bold);
-    caption(this, "Label16", QStringLiteral("Допуск + -"), {225, 3825, 1575, 255}, Qt::AlignLeft, bold);
-    Result4_Txt = caption(this, "Result4_Txt", QStringLiteral("Напряжение"), {225, 4425, 1575, 255},
-                          Qt::AlignLeft, bold);
+    struct CaptionLayout {
+        const char* name;
+        const char* text;
+        TwipsRect rect;
+        Qt::Alignment alignment;
+    };
+    const CaptionLayout captions[] = {
+        {"Label14", "Номинал", {240, 2520, 975, 255}, Qt::AlignLeft},
+        {"Label15", "Множитель", {1440, 2520, 1215, 255}, Qt::AlignLeft},
+        {"Label17", "x", {1260, 2775, 165, 225}, Qt::AlignHCenter},
+        {"Label22", "то есть (короче)", {216, 3108, 2436, 240}, Qt::AlignHCenter},
+        {"Label16", "Допуск + -", {225, 3825, 1575, 255}, Qt::AlignLeft},
+        {"Result4_Txt", "Напряжение", {225, 4425, 1575, 255}, Qt::AlignLeft},
+    };
+    std::map<std::string_view, QLabel*> made;
+    for (const auto& c : captions)
+        made[c.name] = caption(this, c.name, QString::fromUtf8(c.text), c.rect, c.alignment, bold);
+    Result4_Txt = made.at("Result4_Txt");
     Result4_Txt->hide();
 
+    // Each field with the caption a sighted user reads for it: the digits
+    // and their unit stand under "Номинал", the scaled value under "то есть".
     struct FieldLayout {
         ResultField field;
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
+        const char* caption;
     };
     const FieldLayout fields[] = {
-        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
-        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
-        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
-        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
-        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
-        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Label14"},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Label14"},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Label15"},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter, "Label22"},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Label16"},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Result4_Txt"},
     };
     for (const auto& layout : fields) {
         auto* field = place(new ReadOnlyField(arialBold(), this), layout.name, layout.rect);
         field->setAlignment(layout.alignment | Qt::AlignVCenter);
         setColour(field, QPalette::Base, kFieldBackground);
-        resultFields_.at(static_cast<std::size_t>(layout.field)) = field;
+        const auto index = static_cast<std::size_t>(layout.field);
+        resultFields_.at(index) = field;
+        resultCaptions_.at(index) = made.at(layout.caption);
     }
-    field(ResultField::Result4)->hide();
+    resultField(ResultField::Result4)->hide();
 
     Exit_Btn = place(new QPushButton(QStringLiteral("Закрыть"), this), "Exit_Btn", {240, 5520, 1575, 375});
     Exit_Btn->setFont(bold);
@@ -309,7 +312,7 @@ void Vexil::buildColourChart()
     caption(this, "Label21", QStringLiteral("№ полос"), {kNamesLeft, 240, 735, kCellSize}, Qt::AlignLeft,
             font());
     for (ColourIndex colour = 0; colour < kColourCount; ++colour) {
-        auto* name = caption(this, "", colourName(colour), {kNamesLeft, rowTop(colour), 855, kCellSize},
+        auto* name = caption(this, "", colourCaption(colour), {kNamesLeft, rowTop(colour), 855, kCellSize},
                              Qt::AlignLeft, font());
         name->setObjectName(indexedName("Label", 2 + rowFromTop(colour)));
     }
@@ -334,12 +337,12 @@ void Vexil::setFocusOrder()
                         L3_En,
                         L4_En,
                         L5_En,
-                        field(ResultField::Result),
-                        field(ResultField::Ed_Izm),
-                        field(ResultField::Result2),
-                        field(ResultField::R_Full),
-                        field(ResultField::Result3),
-                        field(ResultField::Result4),
+                        resultField(ResultField::Result),
+                        resultField(ResultField::Ed_Izm),
+                        resultField(ResultField::Result2),
+                        resultField(ResultField::R_Full),
+                        resultField(ResultField::Result3),
+                        resultField(ResultField::Result4),
                         Exit_Btn,
                         chart_};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -366,9 +369,29 @@ Swatch* Vexil::swatch(int band, ColourIndex colour) const
     return swatches_.at(static_cast<std::size_t>(band - 1)).at(static_cast<std::size_t>(colour));
 }
 
-ReadOnlyField* Vexil::field(ResultField which) const
+ReadOnlyField* Vexil::resultField(ResultField which) const
 {
     return resultFields_.at(static_cast<std::size_t>(which));
+}
+
+QLabel* Vexil::resultCaption(ResultField which) const
+{
+    return resultCaptions_.at(static_cast<std::size_t>(which));
+}
+
+QRadioButton* Vexil::selected(const std::array<QRadioButton*, 3>& group) const
+{
+    return *std::find_if(group.begin(), group.end(), [](QRadioButton* o) { return o->isChecked(); });
+}
+
+QString Vexil::kindCaption() const
+{
+    return selected(kindOptions())->text();
+}
+
+QString Vexil::bandCountCaption() const
+{
+    return selected(countOptions())->text();
 }
 
 Shape* Vexil::stripe(int band) const
@@ -379,10 +402,8 @@ Shape* Vexil::stripe(int band) const
 // A screen reader cannot see the colours, so every stripe says its own.
 void Vexil::describeStripe(int band, ColourIndex colour)
 {
-    stripe(band)->setAccessibleName(
-        QStringLiteral("Полоса %1 на рисунке: %2")
-            .arg(band)
-            .arg(utf8(ColourPalette.at(static_cast<std::size_t>(colour)).fullName)));
+    stripe(band)->setAccessibleName(bandTitle(band) + QStringLiteral(" на рисунке: ") +
+                                    fullColourName(colour));
 }
 
 void Vexil::setSwatchesVisible(int band, Colour first, Colour last, bool visible)
@@ -494,7 +515,7 @@ void Vexil::L5_En_Click()
 
 void Vexil::showForResistanceOrCapacitance(bool voltage)
 {
-    field(ResultField::Result4)->setVisible(voltage);
+    resultField(ResultField::Result4)->setVisible(voltage);
     Result4_Txt->setVisible(voltage);
     if (!L3_En->isChecked())
         setSwatchesVisible(4, Black, Silver, true);
@@ -515,7 +536,7 @@ void Vexil::Op_C_Click()
 
 void Vexil::Op_G_Click()
 {
-    field(ResultField::Result4)->hide();
+    resultField(ResultField::Result4)->hide();
     Result4_Txt->hide();
     L4_En->setChecked(true);  // runs L4_En_Click, nested, when the count changes
     Lab_4->show();
@@ -567,7 +588,7 @@ std::string Vexil::decimalSeparator() const
 
 void Vexil::setResultText(ResultField which, std::string_view text)
 {
-    field(which)->showResult(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    resultField(which)->showResult(utf8(text));
 }
 
 }  // namespace vexil

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "decoder.h"
+#include "form_view.h"
 #include "twips.h"
 
 class QLabel;
@@ -20,7 +21,7 @@ class Swatch;
 
 // The one window of the program: the component kind and band count, the
 // colour chart with its drawing, and the results.
-class Vexil : public QWidget, private DecoderView {
+class Vexil : public QWidget, public FormView, private DecoderView {
     Q_OBJECT
 
 public:
@@ -30,6 +31,16 @@ public:
     ColourIndex bandChoice(int band) const;
     // The swatch of a colour in band 1..5; none where the band lacks it.
     Swatch* swatch(int band, ColourIndex colour) const;
+
+    // FormView (and DecoderView's readers)
+    ComponentKind componentKind() const override;
+    BandCount bandCount() const override;
+    QString kindCaption() const override;
+    QString bandCountCaption() const override;
+    ReadOnlyField* resultField(ResultField field) const override;
+    QLabel* resultCaption(ResultField field) const override;
+    ColourChart* chart() const override { return chart_; }
+    QWidget* topLevel() const override { return window(); }
 
 private:
     struct OptionLayout;
@@ -63,13 +74,11 @@ private:
     // Paints band's stripe with the swatch's colour and stores the choice.
     void chooseBandColour(int band, ColourIndex colour);
     Shape* stripe(int band) const;
-    ReadOnlyField* field(ResultField which) const;
+    QRadioButton* selected(const std::array<QRadioButton*, 3>& group) const;
     void describeStripe(int band, ColourIndex colour);
     void setSwatchesVisible(int band, Colour first, Colour last, bool visible);
 
     // DecoderView
-    ComponentKind componentKind() const override;
-    BandCount bandCount() const override;
     BandSelection bandSelection() const override;
     std::string decimalSeparator() const override;
     void setResultText(ResultField field, std::string_view text) override;
@@ -83,6 +92,8 @@ private:
     QRadioButton* L3_En = nullptr;
     QRadioButton* L4_En = nullptr;
     QRadioButton* L5_En = nullptr;
+    std::array<QRadioButton*, 3> kindOptions() const { return {Op_R, Op_C, Op_G}; }
+    std::array<QRadioButton*, 3> countOptions() const { return {L3_En, L4_En, L5_En}; }
     QLabel* Lab_4 = nullptr;
     QLabel* Lab_5 = nullptr;
     QLabel* Result4_Txt = nullptr;
@@ -90,6 +101,7 @@ private:
     ColourChart* chart_ = nullptr;
 
     std::array<ReadOnlyField*, 6> resultFields_{};                 // indexed by ResultField
+    std::array<QLabel*, 6> resultCaptions_{};                      // the same
     std::array<Shape*, 5> stripes_{};                              // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };

@@ -9,12 +9,14 @@
 
 #include <algorithm>
 #include <memory>
-#include <string_view>
+#include <optional>
 #include <vector>
 
 #include "chart_band.h"
 #include "colour_chart.h"
+#include "colour_text.h"
 #include "description_event.h"
+#include "form_view.h"
 #include "group_frame.h"
 #include "read_only_field.h"
 #include "shape.h"
@@ -24,33 +26,58 @@ namespace vexil {
 
 namespace {
 
-// ---- What is spoken ----------------------------------------------------------
+// ---- The form, by type ------------------------------------------------------------
 
-// Each result field, the caption a sighted user reads for it, and its name.
-struct FieldSpeech {
-    const char* field;
-    const char* caption;
-    const char* name;
-};
-
-constexpr FieldSpeech kFields[] = {
-    {"Result", "Label14", "цифры"},  // under "Номинал", beside the unit
-    {"Ed_Izm", "Label14", "единица"},     {"Result2", "Label15", "Множитель"},
-    {"R_Full", "Label22", "Номинал"},  // under "то есть (короче)"
-    {"Result3", "Label16", "Допуск + -"}, {"Result4", "Result4_Txt", "Напряжение"},
-};
-
-constexpr const char* kKindOptions[] = {"Op_R", "Op_C", "Op_G"};
-constexpr const char* kCountOptions[] = {"L3_En", "L4_En", "L5_En"};
-
-QString utf8(std::string_view text)
+// The form an object belongs to: itself or its nearest ancestor.
+const FormView* formOf(const QObject* object)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (; object != nullptr; object = object->parent()) {
+        if (const auto* form = dynamic_cast<const FormView*>(object))
+            return form;
+    }
+    return nullptr;
 }
 
-QString fullColourName(ColourIndex colour)
+// The form a top-level window shows: itself, or the one its frame holds.
+const FormView* formShownBy(const QWidget* window)
 {
-    return utf8(ColourPalette.at(static_cast<std::size_t>(colour)).fullName);
+    if (const auto* form = dynamic_cast<const FormView*>(window))
+        return form;
+    for (const auto* child : window->children()) {
+        if (const auto* form = dynamic_cast<const FormView*>(child))
+            return form;
+    }
+    return nullptr;
+}
+
+// ---- What is spoken ----------------------------------------------------------
+
+// Each result field's name; its caption comes from the form.
+QString fieldName(ResultField field)
+{
+    switch (field) {
+    case ResultField::Result: return QStringLiteral("цифры");  // under "Номинал", beside the unit
+    case ResultField::Ed_Izm: return QStringLiteral("единица");
+    case ResultField::Result2: return QStringLiteral("Множитель");
+    case ResultField::R_Full: return QStringLiteral("Номинал");  // under "то есть (короче)"
+    case ResultField::Result3: return QStringLiteral("Допуск + -");
+    case ResultField::Result4: return QStringLiteral("Напряжение");
+    }
+    return {};
+}
+
+constexpr ResultField kResultFields[] = {ResultField::Result, ResultField::Ed_Izm,  ResultField::Result2,
+                                         ResultField::R_Full, ResultField::Result3, ResultField::Result4};
+
+// Which result field a widget is, if any.
+std::optional<ResultField> fieldOf(const QWidget* widget)
+{
+    const auto* form = formOf(widget);
+    for (auto field : kResultFields) {
+        if (form != nullptr && form->resultField(field) == widget)
+            return field;
+    }
+    return std::nullopt;
 }
 
 QString roleText(BandRole role)
@@ -70,47 +97,36 @@ QString roleText(BandRole role)
 // "Полоса 2, вторая цифра"
 QString bandName(const ColourChart* chart, int band)
 {
-    return QStringLiteral("Полоса %1, %2").arg(band).arg(roleText(chart->bandRole(band)));
+    return bandTitle(band) + QStringLiteral(", ") + roleText(chart->bandRole(band));
 }
 
-QString fieldText(const QWidget* window, const char* name)
+QString shownText(const FormView& form, ResultField field)
 {
-    const auto* field = window->findChild<QLineEdit*>(QLatin1String(name));
-    return field != nullptr && !field->isHidden() ? field->text() : QString();
-}
-
-QString checkedText(const QWidget* window, const char* const (&names)[3])
-{
-    for (const char* name : names) {
-        const auto* option = window->findChild<QRadioButton*>(QLatin1String(name));
-        if (option != nullptr && option->isChecked())
-            return option->text();
-    }
-    return {};
+    const auto* edit = form.resultField(field);
+    return edit->isHidden() ? QString() : edit->text();
 }
 
 // The result as one phrase: "4,7 кОм, допуск 5% (J)", and the voltage
 // where it is shown.
-QString resultPhrase(const QWidget* window)
+QString resultPhrase(const FormView& form)
 {
-    QString value = fieldText(window, "R_Full");
+    QString value = shownText(form, ResultField::R_Full);
     if (value == QLatin1String("-"))
         value = QStringLiteral("номинал не определен");
-    QString phrase = value + QStringLiteral(", допуск ") + fieldText(window, "Result3");
-    const QString voltage = fieldText(window, "Result4");
+    QString phrase = value + QStringLiteral(", допуск ") + shownText(form, ResultField::Result3);
+    const QString voltage = shownText(form, ResultField::Result4);
     if (!voltage.isEmpty())
         phrase += QStringLiteral(", напряжение ") + voltage;
     return phrase;
 }
 
 // The whole state: "Сопротивление, 4 полосы: 4,7 кОм, допуск 5% (J)".
-QString stateSentence(const QWidget* window)
+QString stateSentence(const FormView& form)
 {
-    const QString count = checkedText(window, kCountOptions);
     return QStringLiteral("%1, %2 %3: %4")
-        .arg(checkedText(window, kKindOptions), count,
-             count == QLatin1String("5") ? QStringLiteral("полос") : QStringLiteral("полосы"),
-             resultPhrase(window));
+        .arg(form.kindCaption(), form.bandCountCaption(),
+             form.bandCount() == BandCount::Five ? QStringLiteral("полос") : QStringLiteral("полосы"),
+             resultPhrase(form));
 }
 
 // An interface whose children are a list of objects (widgets, bands).
@@ -132,30 +148,32 @@ int indexIn(const List& list, const QAccessibleInterface* child)
 
 ColourChart* chartOf(const QWidget* widget)
 {
-    return widget->window()->findChild<ColourChart*>();
+    return formOf(widget)->chart();
 }
 
 // ---- Interfaces ----------------------------------------------------------------
 
-// The window as a frame with its title, the whole state as its description.
-// The rectangles of the drawing that carry no name (outline, leads, body)
-// are decoration, not content; the swatches are reached through the chart.
+// The top-level window as a frame with its title, the whole state as its
+// description: the form itself, or the frame the platform shell put around
+// it. The form's rectangles that carry no name (outline, leads, body) are
+// decoration, not content; the swatches are reached through the chart.
 class WindowAccessible : public QAccessibleWidget {
 public:
-    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    WindowAccessible(QWidget* window, const FormView& form)
+        : QAccessibleWidget(window, QAccessible::Window), form_(form)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Description ? stateSentence(widget()) : QAccessibleWidget::text(t);
+        return t == QAccessible::Description ? stateSentence(form_) : QAccessibleWidget::text(t);
     }
 
     int childCount() const override { return static_cast<int>(content().size()); }
-
     QAccessibleInterface* child(int index) const override { return childIn(content(), index); }
-
     int indexOfChild(const QAccessibleInterface* child) const override { return indexIn(content(), child); }
 
-private:
+protected:
     std::vector<QWidget*> content() const
     {
         std::vector<QWidget*> widgets;
@@ -169,6 +187,18 @@ private:
         }
         return widgets;
     }
+
+private:
+    const FormView& form_;
+};
+
+// The form inside a frame: a plain pane of the same content.
+class PaneAccessible : public WindowAccessible {
+public:
+    PaneAccessible(QWidget* pane, const FormView& form) : WindowAccessible(pane, form) {}
+
+    QAccessible::Role role() const override { return QAccessible::Pane; }
+    QString text(QAccessible::Text) const override { return {}; }
 };
 
 // A choice, swatch or option: a radio button named with its place among
@@ -181,7 +211,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name: return name();
-        case QAccessible::Description: return resultPhrase(widget()->window());
+        case QAccessible::Description: return resultPhrase(*formOf(widget()));
         default: return QAccessibleWidget::text(t);
         }
     }
@@ -394,14 +424,6 @@ private:
     QRadioButton* option() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-const FieldSpeech* speechOf(const QObject* object)
-{
-    const auto name = object->objectName();
-    const auto it = std::find_if(std::begin(kFields), std::end(kFields),
-                                 [&](const FieldSpeech& f) { return name == QLatin1String(f.field); });
-    return it == std::end(kFields) ? nullptr : it;
-}
-
 // A caption; those over result fields label them. (Made for every label:
 // Qt asks once, before the label has its name.)
 class CaptionAccessible : public QAccessibleWidget {
@@ -417,13 +439,13 @@ public:
     relations(QAccessible::Relation match) const override
     {
         auto found = QAccessibleWidget::relations(match);
-        if (!(match & QAccessible::Labelled))
+        const auto* form = formOf(widget());
+        if (!(match & QAccessible::Labelled) || form == nullptr)
             return found;
-        for (const auto& f : kFields) {
-            if (widget()->objectName() != QLatin1String(f.caption))
-                continue;
-            if (auto* field = widget()->parentWidget()->findChild<QWidget*>(QLatin1String(f.field)))
-                found.append({QAccessible::queryAccessibleInterface(field), QAccessible::Labelled});
+        for (auto field : kResultFields) {
+            if (form->resultCaption(field) == widget())
+                found.append(
+                    {QAccessible::queryAccessibleInterface(form->resultField(field)), QAccessible::Labelled});
         }
         return found;
     }
@@ -447,9 +469,9 @@ public:
     {
         if (t == QAccessible::Value)
             return field()->text();
-        const auto* speech = speechOf(field());
-        if (t == QAccessible::Name && speech != nullptr)
-            return QString::fromUtf8(speech->name);
+        const auto which = fieldOf(field());
+        if (t == QAccessible::Name && which)
+            return fieldName(*which);
         return QAccessibleWidget::text(t);
     }
 
@@ -468,11 +490,10 @@ public:
     relations(QAccessible::Relation match) const override
     {
         auto found = QAccessibleWidget::relations(match);
-        const auto* speech = speechOf(field());
-        if ((match & QAccessible::Label) && speech != nullptr) {
-            if (auto* caption = field()->parentWidget()->findChild<QLabel*>(QLatin1String(speech->caption)))
-                found.append({QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
-        }
+        const auto which = fieldOf(field());
+        if ((match & QAccessible::Label) && which)
+            found.append({QAccessible::queryAccessibleInterface(formOf(field())->resultCaption(*which)),
+                          QAccessible::Label});
         return found;
     }
 
@@ -535,29 +556,33 @@ private:
     ReadOnlyField* field() const { return static_cast<ReadOnlyField*>(widget()); }
 };
 
-QAccessibleInterface* factory(const QString& className, QObject* object)
+// Chooses by type, most derived first: a swatch is a shape too.
+QAccessibleInterface* factory(const QString&, QObject* object)
 {
-    if (className == QLatin1String("vexil::ChartBand"))
-        return new BandAccessible(static_cast<ChartBand*>(object));
+    if (auto* band = qobject_cast<ChartBand*>(object))
+        return new BandAccessible(band);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (className == QLatin1String("vexil::Vexil"))
-        return new WindowAccessible(widget);
-    if (className == QLatin1String("vexil::Swatch"))
-        return new SwatchAccessible(static_cast<Swatch*>(widget));
-    if (className == QLatin1String("vexil::ColourChart"))
-        return new ChartAccessible(static_cast<ColourChart*>(widget));
-    if (className == QLatin1String("vexil::ReadOnlyField"))
-        return new FieldAccessible(static_cast<ReadOnlyField*>(widget));
-    if (className == QLatin1String("vexil::GroupFrame"))
+    if (const auto* form = widget->isWindow() ? formShownBy(widget) : nullptr)
+        return new WindowAccessible(widget, *form);
+    if (const auto* form = dynamic_cast<const FormView*>(widget))
+        return new PaneAccessible(widget, *form);
+    if (auto* swatch = qobject_cast<Swatch*>(widget))
+        return new SwatchAccessible(swatch);
+    if (auto* chart = qobject_cast<ColourChart*>(widget))
+        return new ChartAccessible(chart);
+    if (auto* field = qobject_cast<ReadOnlyField*>(widget))
+        return new FieldAccessible(field);
+    if (qobject_cast<GroupFrame*>(widget) != nullptr)
         return new GroupAccessible(widget);
-    if (className == QLatin1String("vexil::Shape"))
+    if (qobject_cast<Shape*>(widget) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1String("QRadioButton") && qobject_cast<GroupFrame*>(widget->parentWidget()))
-        return new OptionAccessible(static_cast<QRadioButton*>(widget));
-    if (className == QLatin1String("QLabel"))
-        return new CaptionAccessible(static_cast<QLabel*>(widget));
+    auto* option = qobject_cast<QRadioButton*>(widget);
+    if (option != nullptr && qobject_cast<GroupFrame*>(widget->parentWidget()) != nullptr)
+        return new OptionAccessible(option);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return new CaptionAccessible(label);
     return nullptr;
 }
 
@@ -571,7 +596,7 @@ void announceResult(QWidget& window)
         focus = focus->focusChild();
     if (focus != nullptr && focus->role() == QAccessible::RadioButton)
         reportDescriptionChanged(focus);
-    reportDescriptionChanged(QAccessible::queryAccessibleInterface(&window));
+    reportDescriptionChanged(QAccessible::queryAccessibleInterface(window.window()));
 }
 
 }  // namespace
@@ -584,11 +609,11 @@ void installAccessibility()
 void reportAccessibleChanges(QWidget& window)
 {
     // The swatch under the cursor is what a screen reader speaks.
-    auto* chart = window.findChild<ColourChart*>();
-    QObject::connect(chart, &ColourChart::cursorMoved, &window, [](Swatch* swatch) {
-        QAccessibleEvent event(swatch, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-    });
+    QObject::connect(dynamic_cast<FormView&>(window).chart(), &ColourChart::cursorMoved, &window,
+                     [](Swatch* swatch) {
+                         QAccessibleEvent event(swatch, QAccessible::Focus);
+                         QAccessible::updateAccessibility(&event);
+                     });
     // Several handlers may run for one choice: one announcement, after all.
     // Where the choice moved the focus (an arrow key on the options), the
     // screen reader speaks the new result as it presents the new focus.

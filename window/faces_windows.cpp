@@ -1,8 +1,7 @@
-#include "platform.h"
+#include "faces.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QWidget>
 
 namespace vexil {
 
@@ -16,18 +15,6 @@ QString drawnFace(const QString& family)
 }
 
 }  // namespace
-
-// Windows always has a display.
-bool displayAvailable()
-{
-    return true;
-}
-
-// Windows draws the title bar itself, as the layout has it.
-std::unique_ptr<QWidget> drawnTitleBar(QWidget&)
-{
-    return nullptr;
-}
 
 // The layout's own face where the system has it. Some stripped-down
 // installations lack even Arial; then the first of Arial's metric twin and

@@ -13,14 +13,14 @@ namespace vexil {
 namespace {
 
 struct ButtonLayout {
-    const char* name;
+    const char* name;  // what a screen reader says
     QStyle::StandardPixmap glyph;
     bool closes;  // else minimizes
 };
 
 // Right to left, as on Windows.
-constexpr ButtonLayout kButtons[] = {{"Close", QStyle::SP_TitleBarCloseButton, true},
-                                     {"Minimize", QStyle::SP_TitleBarMinButton, false}};
+constexpr ButtonLayout kButtons[] = {{"Закрыть", QStyle::SP_TitleBarCloseButton, true},
+                                     {"Свернуть", QStyle::SP_TitleBarMinButton, false}};
 
 }  // namespace
 
@@ -30,9 +30,8 @@ TitleStrip::TitleStrip(QWidget* window) : QWidget(window)
     setFixedHeight(look::kTitleStripHeight);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new QToolButton(this);
-        button->setObjectName(QLatin1String(kButtons[i].name));
         button->setIcon(style()->standardIcon(kButtons[i].glyph));
-        button->setAccessibleName(button->objectName());
+        button->setAccessibleName(QString::fromUtf8(kButtons[i].name));
         button->setFocusPolicy(Qt::NoFocus);
         button->setFixedSize(look::kTitleButton);
         if (kButtons[i].closes)

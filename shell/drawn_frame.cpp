@@ -1,0 +1,69 @@
+#include "drawn_frame.h"
+
+#include <QEvent>
+#include <QWindow>
+
+#include "look.h"
+#include "title_strip.h"
+
+namespace vexil {
+
+DrawnFrame::DrawnFrame(std::unique_ptr<QWidget> form, TitleBar titleBar)
+    : QWidget(nullptr, form->windowFlags()), form_(form.get()), strip_(new TitleStrip(this))
+{
+    setWindowTitle(form_->windowTitle());
+    setWindowIcon(form_->windowIcon());
+    form.release()->setParent(this, Qt::Widget);  // owned by the frame from here on
+    form_->setAutoFillBackground(true);           // as it did as a window
+    form_->installEventFilter(this);
+    strip_->hide();
+    setFixedSize(form_->size());
+    if (titleBar == TitleBar::Program) {
+        // Alone: beside button hints Qt would drop it.
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        drawTitleBar();
+        return;
+    }
+    // The compositor draws the title bar, unless it decides otherwise for
+    // this window, now or later (sway's "border csd"): then Qt would.
+    create();
+    windowHandle()->installEventFilter(this);
+}
+
+void DrawnFrame::drawTitleBar()
+{
+    if (drawn_)
+        return;
+    drawn_ = true;
+    // On the shown window's surface, so that it is not hidden and shown anew.
+    if (auto* surface = windowHandle())
+        surface->setFlags(surface->flags() | Qt::FramelessWindowHint);
+    strip_->setGeometry(0, 0, form_->width(), look::kTitleStripHeight);
+    strip_->show();
+    form_->move(0, look::kTitleStripHeight);
+    setFixedSize(form_->width(), look::kTitleStripHeight + form_->height());
+}
+
+bool DrawnFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == form_) {
+        // "Закрыть" closes the form: the frame goes with it, and so the program.
+        if (event->type() == QEvent::Close)
+            close();
+        return false;
+    }
+    // Qt's own title bar has margins; a compositor's has none on Wayland.
+    const bool painting = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
+    if (painting && !drawn_ && !windowHandle()->frameMargins().isNull())
+        QMetaObject::invokeMethod(this, &DrawnFrame::drawTitleBar, Qt::QueuedConnection);
+    return false;
+}
+
+std::unique_ptr<QWidget> windowFor(std::unique_ptr<QWidget> form, TitleBar titleBar)
+{
+    if (titleBar == TitleBar::System)
+        return form;
+    return std::make_unique<DrawnFrame>(std::move(form), titleBar);
+}
+
+}  // namespace vexil

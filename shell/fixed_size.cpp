@@ -1,0 +1,60 @@
+#include "fixed_size.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace vexil {
+
+namespace {
+
+constexpr Qt::WindowStates kOtherSizes = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+}  // namespace
+
+FixedSize::FixedSize(QWidget* window) : QObject(window), window_(window)
+{
+    window->installEventFilter(this);
+}
+
+void FixedSize::refuse()
+{
+    const auto restore = [window = window_] { window->setWindowState(window->windowState() & ~kOtherSizes); };
+    // Qt 6.4 on Wayland acknowledges the state, then delivers it here, then
+    // draws a frame. A frame of this size in a maximized state gets the
+    // program disconnected (Weston), and a request for the normal state
+    // without one is not answered: the compositor saw no change. So no frame
+    // is drawn, and the window is shown anew, in its normal state, as it
+    // started.
+    if ((window_->windowState() & Qt::WindowMaximized) &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        holdingFrames_ = true;
+        window_->windowHandle()->installEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this, restore] {
+                window_->hide();
+                restore();
+                holdingFrames_ = false;
+                window_->show();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    // Elsewhere, once the platform has applied the state (full screen may
+    // show the window unchanged in size), it is undone.
+    QMetaObject::invokeMethod(window_, restore, Qt::QueuedConnection);
+}
+
+bool FixedSize::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_) {
+        if (event->type() == QEvent::WindowStateChange && (window_->windowState() & kOtherSizes))
+            refuse();
+        return false;
+    }
+    // The window's surface, until it is shown anew.
+    return holdingFrames_ && (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest);
+}
+
+}  // namespace vexil

@@ -1,0 +1,36 @@
+#include <QApplication>
+
+#include <memory>
+
+#include "accessibility.h"
+#include "drawn_frame.h"
+#include "fixed_size.h"
+#include "platform.h"
+#include "vexil.h"
+
+int main(int, char* argv[])
+{
+    const auto display = vexil::chooseDisplay();
+    if (!display)
+        return 1;
+    if (!display->platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", display->platform);
+    // The program takes no command line: Qt is not shown one either, so no
+    // -reverse, -style or -platform changes the layout.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
+    QApplication::setApplicationName(QStringLiteral("Vexil"));
+    QApplication::setApplicationVersion(QStringLiteral(VEXIL_VERSION));
+    // Ties the running window to its desktop entry (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vexil.Vexil"));
+    vexil::markRunning();
+
+    vexil::installAccessibility();
+    auto form = std::make_unique<vexil::Vexil>();
+    vexil::reportAccessibleChanges(*form);
+    const std::unique_ptr<QWidget> window = vexil::windowFor(std::move(form), display->titleBar);
+    new vexil::FixedSize(window.get());  // owned by the window
+    window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+#include "platform.h"
+
+#include <windows.h>
+
+namespace vexil {
+
+// Windows always has a display, and draws the title bar itself.
+std::optional<Display> chooseDisplay()
+{
+    return Display{{}, TitleBar::System};
+}
+
+// A named mutex that lives as long as the process: the installer and the
+// uninstaller look for it before they replace or remove the program's
+// files, which Windows keeps locked while it runs.
+void markRunning()
+{
+    CreateMutexW(nullptr, FALSE, L"org.vexil.Vexil.running");
+}
+
+}  // namespace vexil
