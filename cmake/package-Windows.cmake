@@ -5,14 +5,23 @@
 # found by their PE imports (cmake/deploy_dlls.cmake).
 set(qt_platform_plugin $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>)
 install(FILES ${qt_platform_plugin} DESTINATION platforms)
+# The MinGW runtime lies where this compiler says, whatever its version.
+foreach(dll libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  get_filename_component(found "${found}" DIRECTORY)
+  list(APPEND runtime_dirs "[[${found}]]")
+endforeach()
+list(JOIN runtime_dirs " " runtime_dirs)
+# Every path in bracket quotes: a folder's name may hold a blank.
 install(CODE "
-  set(OBJDUMP ${CMAKE_OBJDUMP})
-  set(STRIP ${CMAKE_STRIP})
-  set(DEST \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX})
-  set(DIRS ${QT_MINGW_PREFIX}/bin /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
-  set(SYSTEM_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
-  set(BINARIES $<TARGET_FILE:Vexil> ${qt_platform_plugin})
-  include(${PROJECT_SOURCE_DIR}/cmake/deploy_dlls.cmake)")
+  set(OBJDUMP [[${CMAKE_OBJDUMP}]])
+  set(STRIP [[${CMAKE_STRIP}]])
+  set(DEST \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  set(DIRS [[${QT_MINGW_PREFIX}/bin]] ${runtime_dirs})
+  set(SYSTEM_DIR [[/usr/lib/x86_64-linux-gnu/wine/x86_64-windows]])
+  set(BINARIES [[$<TARGET_FILE:Vexil>]] [[${qt_platform_plugin}]])
+  include([[${PROJECT_SOURCE_DIR}/cmake/deploy_dlls.cmake]])")
 
 # Qt is LGPL-3, linked dynamically: its licence texts and where its exact
 # source is; the GCC runtime's licence with its exception; Vexil's own.
@@ -29,8 +38,9 @@ install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright DESTINATION licences
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Vexil)
 set(CPACK_PACKAGE_VENDOR "The Vexil developers")
-set(CPACK_PACKAGE_VERSION 2.00)
-set(CPACK_PACKAGE_FILE_NAME vexil-2.00-win64)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_VEXIL_VERSION_QUAD ${VEXIL_VERSION_QUAD})  # for the installer's own version resource
+set(CPACK_PACKAGE_FILE_NAME vexil-${PROJECT_VERSION}-win64)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/shell/vexil.ico)
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/windows)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What Vexil installs and how a distribution sees its package, under the
-# strictest umask: tests/package_test.sh BUILD_DIR (a release build).
+# strictest umask: tests/package_test.sh BUILD_DIR VERSION (a release build).
 set -euo pipefail
 build=$(realpath "$1")
+version=$2
 umask 077
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -36,7 +37,7 @@ desktop-file-validate "$tmp/usr/share/applications/$app.desktop" || fail "deskto
 appstreamcli validate --pedantic --no-net "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "metainfo"
 grep -q '<project_license>MIT</project_license>' "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "licence"
 ! grep -q 'example\.' "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "placeholder address in the metainfo"
-zcat "$tmp/usr/share/doc/vexil/changelog.gz" | dpkg-parsechangelog -l - -S Version | grep -qx 2.00 || fail "changelog"
+zcat "$tmp/usr/share/doc/vexil/changelog.gz" | dpkg-parsechangelog -l - -S Version | grep -qxF "$version" || fail "changelog"
 
 # Hardening of the program, as hardening-check reads it.
 exe=$tmp/usr/bin/vexil
@@ -48,7 +49,7 @@ nm -D "$exe" | grep -q '__stack_chk_fail' || fail "no stack protector"
 # The package, as lintian and a software centre see it.
 (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >/dev/null)
 deb=$(ls "$tmp"/pkg/vexil_*.deb) || fail "no package built"
-[[ $(basename "$deb") == vexil_2.00_*.deb ]] || fail "package name: $(basename "$deb")"
+[[ $(basename "$deb") == vexil_"$version"_*.deb ]] || fail "package name: $(basename "$deb")"
 depends=$(dpkg-deb --field "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 'fonts-liberation | fonts-liberation2'; do
     grep -qF "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"

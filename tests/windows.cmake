@@ -19,5 +19,5 @@ set_tests_properties(e2e_wine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
 # user gets them.
 add_test(NAME windows_package COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb
          ${CMAKE_CURRENT_SOURCE_DIR}/windows_package_test.sh
-         ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+         ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION})
 set_tests_properties(windows_package PROPERTIES TIMEOUT 600)

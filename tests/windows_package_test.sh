@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Vexil for Windows as a Windows user gets it, under Wine on a private X
-# server: tests/windows_package_test.sh BUILD_DIR SOURCE_DIR
+# server: tests/windows_package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$(realpath "$1")
 src=$(realpath "$2")
+version=$3
 tmp=$(mktemp -d)
-trap 'WINEPREFIX=$tmp/prefix wineserver -k 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'WINEPREFIX=$tmp/prefix wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 # The program: a GUI program hardened as Windows expects (ASLR with high
@@ -22,19 +23,23 @@ for setting in PerMonitorV2 '>UTF-8<' Common-Controls 8e0f7a12-bfb3-4fe8-b9a5-48
 done
 
 (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >/dev/null)
-zip=$tmp/pkg/vexil-2.00-win64.zip
-setup=$tmp/pkg/vexil-2.00-win64.exe
+zip=$tmp/pkg/vexil-$version-win64.zip
+setup=$tmp/pkg/vexil-$version-win64.exe
 [[ -f $zip && -f $setup ]] || fail "cpack made $(ls "$tmp/pkg")"
 
 # Starts PROGRAM with nothing but what lies beside it: its window comes up
-# with its client area, and "Закрыть" ends it with status 0.
-starts() {
+# with its client area (in $window, the program's pid in $pid).
+running() {
     WINEPATH= QT_PLUGIN_PATH= "$src/scripts/wine-run" "$1" &
-    local pid=$! window
+    pid=$!
     window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vexil\.\.\.!$' | head -n 1) || true
     [[ -n $window ]] || { kill "$pid"; fail "no window from $1"; }
     xdotool getwindowgeometry "$window" | grep -q 'Geometry: 441x407' || { kill "$pid"; fail "client area of $1"; }
     sleep 1
+}
+# ... and "Закрыть" ends it with status 0.
+starts() {
+    running "$1"
     xdotool mousemove --window "$window" 68 380 click 1
     wait "$pid" || fail "$1 ended with status $?"
 }
@@ -54,15 +59,38 @@ installed=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/Vex
 find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Vexil.lnk' | grep -q . || fail "no Start-menu shortcut"
 entry=$(wine reg query "$key" 2>/dev/null) || fail "no uninstall entry"
 for value in 'DisplayName +REG_SZ +Vexil$' 'Publisher +REG_SZ +The Vexil developers' \
-    'DisplayVersion +REG_SZ +2.00$' 'DisplayIcon +REG_SZ +.*Vexil.exe,0' 'EstimatedSize +REG_DWORD +0x' \
+    "DisplayVersion +REG_SZ +$version\$" 'DisplayIcon +REG_SZ +.*Vexil.exe,0' 'EstimatedSize +REG_DWORD +0x' \
     'UninstallString +REG_SZ'; do
     grep -Eq "$value" <<<"${entry//$'\r'/}" || fail "uninstall entry lacks $value: $entry"
 done
 starts "$installed"
 
-"$src/scripts/wine-run" "$(dirname "$installed")/Uninstall.exe" /S
+# Installing over a running Vexil, and uninstalling it, close it first:
+# Windows would keep its files locked, and leave them behind for good.
+closed() {
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "Vexil was left running by $1"; }
+    wait "$pid" || fail "Vexil, closed by $1, ended with status $?"
+}
+running "$installed"
+timeout 120 "$src/scripts/wine-run" "$setup" /S || fail "installing over a running Vexil: status $?"
+closed "the installer"
+running "$installed"
+timeout 120 "$src/scripts/wine-run" "$(dirname "$installed")/Uninstall.exe" /S || fail "uninstalling: status $?"
+closed "the uninstaller"
 wineserver --wait
 left=$(find "$WINEPREFIX/drive_c" -iname '*vexil*')
 [[ -z $left ]] || fail "left behind after uninstalling: $left"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "uninstall entry left behind"
+# Built and deployed from a folder whose name holds a blank.
+spaced="$tmp/build with space"
+cmake --preset windows -S "$src" -B "$spaced" -DBUILD_TESTING=OFF --no-warn-unused-cli >/dev/null
+cmake --build "$spaced" --target Vexil >/dev/null
+cmake --install "$spaced" --prefix "$tmp/installed with space" >/dev/null
+for file in Vexil.exe Qt6Core.dll libstdc++-6.dll platforms/qwindows.dll; do
+    [[ -f "$tmp/installed with space/$file" ]] || fail "$file not deployed from a folder with a blank"
+done
 echo "windows package: all checks passed"
