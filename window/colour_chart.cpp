@@ -1,6 +1,7 @@
 #include "colour_chart.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -88,8 +89,9 @@ void ColourChart::moveTo(Swatch* swatch)
 {
     if (swatch == nullptr || swatch == cursor_)
         return;
+    updateRing();
     cursor_ = swatch;
-    update();
+    updateRing();
     if (hasFocus())
         emit cursorMoved(cursor_);
 }
@@ -134,7 +136,7 @@ void ColourChart::focusInEvent(QFocusEvent* event)
 {
     if (cursor_ == nullptr)
         cursor_ = landingIn(1);
-    update();
+    updateRing();
     QWidget::focusInEvent(event);
     // After Qt has announced the chart itself, announce the swatch under
     // the cursor.
@@ -149,26 +151,45 @@ void ColourChart::focusInEvent(QFocusEvent* event)
 
 void ColourChart::focusOutEvent(QFocusEvent* event)
 {
-    update();
+    updateRing();
     QWidget::focusOutEvent(event);
 }
 
-// A band-count or kind change can hide the swatch under the cursor.
+// A band-count or kind change shows and hides swatches, which do not
+// paint themselves, and can hide the swatch under the cursor.
 bool ColourChart::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::HideToParent && watched == cursor_)
+    if (event->type() != QEvent::HideToParent && event->type() != QEvent::ShowToParent)
+        return false;
+    const auto* swatch = static_cast<Swatch*>(watched);
+    update(swatch->geometry().translated(-pos()));
+    if (event->type() == QEvent::HideToParent && swatch == cursor_)
         moveTo(nearestLanding(cursor_->band()));
     return false;
 }
 
-void ColourChart::paintEvent(QPaintEvent*)
+QRect ColourChart::ringAround(const Swatch* swatch) const
 {
-    if (!hasFocus() || cursor_ == nullptr || cursor_->isHidden())
-        return;
+    return swatch->geometry().translated(-pos()).adjusted(-kMarkOutset, -kMarkOutset, kMarkOutset,
+                                                          kMarkOutset);
+}
+
+void ColourChart::updateRing()
+{
+    if (cursor_ != nullptr)
+        update(ringAround(cursor_));
+}
+
+void ColourChart::paintEvent(QPaintEvent* event)
+{
     QPainter painter(this);
-    const QRect outer =
-        cursor_->geometry().translated(-pos()).adjusted(-kMarkOutset, -kMarkOutset, kMarkOutset, kMarkOutset);
-    fillFrame(painter, outer, look::kCursorRingWidth, look::kCursorRing);
+    for (const auto* swatch : swatches_) {
+        const QRect square = swatch->geometry().translated(-pos());
+        if (!swatch->isHidden() && event->region().intersects(square))
+            paintShape(painter, square, swatch->outline(), swatch->shown());
+    }
+    if (hasFocus() && cursor_ != nullptr && !cursor_->isHidden())
+        fillFrame(painter, ringAround(cursor_), look::kCursorRingWidth, look::kCursorRing);
 }
 
 }  // namespace vexil

@@ -14,8 +14,9 @@ class Swatch;
 
 // The colour chart as one stop of the keyboard focus: a cursor around one
 // swatch that the arrow keys move through what is shown, and that Space or
-// Enter chooses as a click would. It lies beneath the swatches and takes no
-// mouse input; the swatches themselves stay the only things clicked.
+// Enter chooses as a click would. It lies beneath the swatches, paints
+// those shown, and takes no mouse input; the swatches themselves stay the
+// only things clicked.
 class ColourChart : public QWidget {
     Q_OBJECT
 
@@ -54,6 +55,9 @@ private:
     // The landing of the nearest band with anything shown, from `band` out.
     Swatch* nearestLanding(int band) const;
     void moveTo(Swatch* swatch);
+    // The cursor's ring around `swatch`, in the chart's coordinates.
+    QRect ringAround(const Swatch* swatch) const;
+    void updateRing();
 
     std::vector<Swatch*> swatches_;
     BandRoles roles_{};

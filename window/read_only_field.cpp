@@ -13,6 +13,9 @@ ReadOnlyField::ReadOnlyField(const QFont& font, QWidget* parent) : QLineEdit(par
 {
     setFont(font_);
     setReadOnly(true);
+    // Its frame and face cover it: a new result repaints neither the window
+    // nor the captions it overlaps by a pixel or two.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ReadOnlyField::showResult(const QString& text)

@@ -19,13 +19,19 @@ void Shape::setFill(const QColor& fill)
     update();
 }
 
+void paintShape(QPainter& painter, const QRect& rect, const QColor& outline,
+                const std::optional<QColor>& fill)
+{
+    constexpr int w = look::kOutline;
+    if (fill)
+        painter.fillRect(rect.adjusted(w, w, -w, -w), *fill);
+    fillFrame(painter, rect, w, outline);
+}
+
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    constexpr int w = look::kOutline;
-    if (fill_)
-        painter.fillRect(rect().adjusted(w, w, -w, -w), *fill_);
-    fillFrame(painter, rect(), w, outline_);
+    paintShape(painter, rect(), outline_, fill_);
 }
 
 }  // namespace vexil

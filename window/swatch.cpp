@@ -11,6 +11,7 @@ Swatch::Swatch(int band, ColourIndex colour, const QColor& shown, QWidget* paren
     : Shape(look::kBorder, shown, parent), band_(band), colour_(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setUpdatesEnabled(false);  // painted by the chart beneath
 }
 
 void Swatch::setChecked(bool checked)

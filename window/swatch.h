@@ -8,7 +8,9 @@ namespace vexil {
 // A square of the colour chart, bordered and filled with its colour, that
 // reports a click: press and release of the left button inside it, like a
 // push button. It knows which band and colour it stands for, so the
-// keyboard and assistive technology can choose it the same way.
+// keyboard and assistive technology can choose it the same way. The chart
+// beneath paints it, with all the others, in one go: fifty squares that
+// never change colour need not each be painted as a widget of their own.
 class Swatch : public Shape {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "look.h"
 #include "shape.h"
@@ -23,9 +25,34 @@ namespace {
 constexpr int kLeastStretch = 75;  // narrower letters stop being readable
 constexpr int kLeastPixelSize = 7;
 
+// The layout's fonts take no shaping (no kerning, no ligatures): a text is
+// as wide as its letters together. Each face's letters are asked of Qt once
+// and remembered: the captions share most of theirs, and Qt's laying out of
+// a whole text costs several times a sum of widths.
 qreal widthOf(const QFont& font, const QString& text, const QWidget* device)
 {
-    return QFontMetricsF(font, device).horizontalAdvance(text);
+    const QFontMetricsF metrics(font, device);
+    if (!(font.styleStrategy() & QFont::PreferNoShaping))
+        return metrics.horizontalAdvance(text);
+    struct Face {
+        QFont font;
+        qreal dpi;
+        QHash<QChar, qreal> advances;
+    };
+    static std::vector<Face> faces;
+    const qreal dpi = device->logicalDpiX() * device->devicePixelRatioF();
+    auto face = std::find_if(faces.begin(), faces.end(),
+                             [&](const Face& f) { return f.dpi == dpi && f.font == font; });
+    if (face == faces.end())
+        face = faces.insert(faces.end(), Face{font, dpi, {}});
+    qreal width = 0;
+    for (const QChar letter : text) {
+        auto advance = face->advances.constFind(letter);
+        if (advance == face->advances.constEnd())
+            advance = face->advances.insert(letter, metrics.horizontalAdvance(letter));
+        width += *advance;
+    }
+    return width;
 }
 
 qreal heightOf(const QFont& font, const QWidget* device)

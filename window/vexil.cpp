@@ -1,5 +1,6 @@
 #include "vexil.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
@@ -151,16 +152,21 @@ Vexil::Vexil(QWidget* parent) : QWidget(parent)
     setWindowIcon(icon);
 
     useWindowStyle();
+    // The application's too, as its only window: a line edit lays out its
+    // empty text in the application's font as it is made, before it is
+    // given its own.
+    QApplication::setFont(sansSerif(false));
     setFont(sansSerif(false));
 
+    // Every frame, option and caption inherits the dark teal and pale green,
+    // given before they are made rather than passed down to each after.
+    applyWindowPalette(*this, kBackground, kCaptionText);
     buildColourChart();
     buildKindGroup();
     buildBandCountGroup();
     buildResults();
     buildChartCursor();
     setFocusOrder();
-    // Every frame, option and caption inherits the dark teal and pale green.
-    applyWindowPalette(*this, kBackground, kCaptionText);
     fitCaptions(*this);
     new Keyboard({Op_R, Op_C, Op_G, L3_En, L4_En, L5_En}, {Exit_Btn}, this);
 
@@ -295,6 +301,8 @@ void Vexil::buildColourChart()
         stripes_.at(static_cast<std::size_t>(band - 1)) =
             place(new Shape(kBorder, displayColour(White), this), "", {left, 600, kCellSize, 975});
         stripe(band)->setObjectName(indexedName("Line", band));
+        // It covers its whole rectangle: a new colour repaints nothing beneath.
+        stripe(band)->setAttribute(Qt::WA_OpaquePaintEvent);
         describeStripe(band, White);
 
         for (ColourIndex colour = 0; colour < coloursOfBand(band); ++colour) {
