@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 #include "chart_band.h"
+#include "colour_text.h"
 #include "filled_frame.h"
+#include "keyboard.h"
 #include "look.h"
 #include "swatch.h"
 
@@ -107,29 +109,80 @@ void ColourChart::keyPressEvent(QKeyEvent* event)
         const auto at = std::find(shown.begin(), shown.end(), cursor_);
         if (at == shown.end())
             break;
-        if (event->key() == Qt::Key_Up && at != shown.begin())
+        if (event->key() == Qt::Key_Up && at == shown.begin())
+            emit edgeReached(Edge::TopOfBand);
+        else if (event->key() == Qt::Key_Up)
             moveTo(*(at - 1));
-        if (event->key() == Qt::Key_Down && at + 1 != shown.end())
+        else if (at + 1 == shown.end())
+            emit edgeReached(Edge::BottomOfBand);
+        else
             moveTo(*(at + 1));
         break;
     }
     case Qt::Key_Left:
     case Qt::Key_Right: {
-        const int step = event->key() == Qt::Key_Left ? -1 : 1;
-        for (int band = cursor_->band() + step; band >= 1 && band <= kBands; band += step) {
-            if (auto* landing = landingIn(band)) {
-                moveTo(landing);
-                break;
-            }
-        }
+        const bool left = event->key() == Qt::Key_Left;
+        if (auto* landing = landingBeside(cursor_->band(), left ? -1 : 1))
+            moveTo(landing);
+        else
+            emit edgeReached(left ? Edge::FirstBand : Edge::LastBand);
         break;
     }
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: cursor_->click(); break;
-    default: return QWidget::keyPressEvent(event);
+    default:
+        if (!typed(event->text()))
+            return QWidget::keyPressEvent(event);
     }
     event->accept();
+}
+
+Swatch* ColourChart::landingBeside(int band, int step) const
+{
+    for (int beside = band + step; beside >= 1 && beside <= kBands; beside += step) {
+        if (auto* landing = landingIn(beside))
+            return landing;
+    }
+    return nullptr;
+}
+
+bool ColourChart::typed(const QString& text)
+{
+    if (text.size() != 1)
+        return false;
+    const auto shown = shownIn(cursor_->band());
+    if (text.front().isDigit()) {
+        // The colour whose code is the digit, chosen; then on to the next
+        // band, as a number is typed.
+        const auto digit = static_cast<ColourIndex>(text.front().digitValue());
+        const auto chosen =
+            std::find_if(shown.begin(), shown.end(), [&](const Swatch* s) { return s->colour() == digit; });
+        if (chosen == shown.end()) {
+            emit edgeReached(Edge::NoSuchColour);
+            return true;
+        }
+        (*chosen)->click();
+        auto* next = landingBeside(cursor_->band(), 1);
+        moveTo(next != nullptr ? next : *chosen);
+        return true;
+    }
+    const QChar letter = russianLetter(text.front());
+    if (!letter.isLetter())
+        return false;
+    // The next colour after the cursor whose name starts with the letter,
+    // round the band.
+    const auto at = std::find(shown.begin(), shown.end(), cursor_);
+    const auto count = static_cast<std::ptrdiff_t>(shown.size());
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        auto* candidate = shown.at(static_cast<std::size_t>((at - shown.begin() + step) % count));
+        if (fullColourName(candidate->colour()).startsWith(letter, Qt::CaseInsensitive)) {
+            moveTo(candidate);
+            return true;
+        }
+    }
+    emit edgeReached(Edge::NoSuchColour);
+    return true;
 }
 
 void ColourChart::focusInEvent(QFocusEvent* event)

@@ -14,7 +14,9 @@ class Swatch;
 
 // The colour chart as one stop of the keyboard focus: a cursor around one
 // swatch that the arrow keys move through what is shown, and that Space or
-// Enter chooses as a click would. It lies beneath the swatches, paints
+// Enter chooses as a click would. A digit chooses the colour of that code
+// in the cursor's band and goes on to the next band; a letter goes to the
+// next colour whose name starts with it. It lies beneath the swatches, paints
 // those shown, and takes no mouse input; the swatches themselves stay the
 // only things clicked.
 class ColourChart : public QWidget {
@@ -37,9 +39,13 @@ public:
     BandRole bandRole(int band) const { return roles_.at(static_cast<std::size_t>(band - 1)); }
     void setBandRoles(const BandRoles& roles) { roles_ = roles; }
 
+    // Where a key found nothing to do.
+    enum class Edge { TopOfBand, BottomOfBand, FirstBand, LastBand, NoSuchColour };
+
 signals:
     // The cursor moved while the chart has focus, or the chart took focus.
     void cursorMoved(Swatch* swatch);
+    void edgeReached(ColourChart::Edge edge);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,6 +60,11 @@ private:
     Swatch* landingIn(int band) const;
     // The landing of the nearest band with anything shown, from `band` out.
     Swatch* nearestLanding(int band) const;
+    // The landing of the first band with anything shown from `band` on,
+    // `step` at a time, not counting `band` itself.
+    Swatch* landingBeside(int band, int step) const;
+    // A digit or a letter typed; false for anything else.
+    bool typed(const QString& text);
     void moveTo(Swatch* swatch);
     // The cursor's ring around `swatch`, in the chart's coordinates.
     QRect ringAround(const Swatch* swatch) const;
