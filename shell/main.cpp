@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "accessibility.h"
-#include "drawn_frame.h"
 #include "fixed_size.h"
+#include "frame.h"
 #include "platform.h"
 #include "vexil.h"
 
@@ -28,8 +28,9 @@ int main(int, char* argv[])
 
     vexil::installAccessibility();
     auto form = std::make_unique<vexil::Vexil>();
-    vexil::reportAccessibleChanges(*form);
+    QWidget& shownForm = *form;
     const std::unique_ptr<QWidget> window = vexil::windowFor(std::move(form), display->titleBar);
+    vexil::reportAccessibleChanges(shownForm);
     new vexil::FixedSize(window.get());  // owned by the window
     window->show();
     return QApplication::exec();

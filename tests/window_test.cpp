@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "drawn_frame.h"
 #include "fixed_size.h"
+#include "frame.h"
 #include "window_probe.h"
 
 using probe::click;

@@ -1,4 +1,4 @@
-#include "drawn_frame.h"
+#include "frame.h"
 
 #include <QEvent>
 #include <QWindow>
@@ -8,7 +8,7 @@
 
 namespace vexil {
 
-DrawnFrame::DrawnFrame(std::unique_ptr<QWidget> form, TitleBar titleBar)
+Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
     : QWidget(nullptr, form->windowFlags()), form_(form.get()), strip_(new TitleStrip(this))
 {
     setWindowTitle(form_->windowTitle());
@@ -26,11 +26,13 @@ DrawnFrame::DrawnFrame(std::unique_ptr<QWidget> form, TitleBar titleBar)
     }
     // The compositor draws the title bar, unless it decides otherwise for
     // this window, now or later (sway's "border csd"): then Qt would.
-    create();
-    windowHandle()->installEventFilter(this);
+    if (titleBar == TitleBar::Negotiated) {
+        create();
+        windowHandle()->installEventFilter(this);
+    }
 }
 
-void DrawnFrame::drawTitleBar()
+void Frame::drawTitleBar()
 {
     if (drawn_)
         return;
@@ -44,7 +46,7 @@ void DrawnFrame::drawTitleBar()
     setFixedSize(form_->width(), look::kTitleStripHeight + form_->height());
 }
 
-bool DrawnFrame::eventFilter(QObject* watched, QEvent* event)
+bool Frame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == form_) {
         // "Закрыть" closes the form: the frame goes with it, and so the program.
@@ -55,15 +57,13 @@ bool DrawnFrame::eventFilter(QObject* watched, QEvent* event)
     // Qt's own title bar has margins; a compositor's has none on Wayland.
     const bool painting = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
     if (painting && !drawn_ && !windowHandle()->frameMargins().isNull())
-        QMetaObject::invokeMethod(this, &DrawnFrame::drawTitleBar, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Frame::drawTitleBar, Qt::QueuedConnection);
     return false;
 }
 
 std::unique_ptr<QWidget> windowFor(std::unique_ptr<QWidget> form, TitleBar titleBar)
 {
-    if (titleBar == TitleBar::System)
-        return form;
-    return std::make_unique<DrawnFrame>(std::move(form), titleBar);
+    return std::make_unique<Frame>(std::move(form), titleBar);
 }
 
 }  // namespace vexil

@@ -1,0 +1,154 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QRadioButton>
+
+#include "chart_band.h"
+#include "form_view.h"
+#include "speaker.h"
+#include "swatch.h"
+
+namespace vexil {
+
+namespace {
+
+// One result at a time, carried by one object.
+struct Carried {
+    QPointer<QObject> object;
+    QString text;
+};
+
+Carried& carried()
+{
+    static Carried current;
+    return current;
+}
+
+speech::Cue cueFor(ColourChart::Edge edge)
+{
+    switch (edge) {
+    case ColourChart::Edge::TopOfBand: return speech::Cue::TopOfBand;
+    case ColourChart::Edge::BottomOfBand: return speech::Cue::BottomOfBand;
+    case ColourChart::Edge::FirstBand: return speech::Cue::FirstBand;
+    case ColourChart::Edge::LastBand: return speech::Cue::LastBand;
+    case ColourChart::Edge::NoSuchColour: break;
+    }
+    return speech::Cue::NoSuchColour;
+}
+
+}  // namespace
+
+Announcer::Announcer(QWidget& form)
+    : QObject(&form), widget_(form), form_(dynamic_cast<const FormView&>(form))
+{
+    auto* chart = form_.chart();
+    connect(chart, &ColourChart::cursorMoved, this, &Announcer::cursorMoved);
+    connect(chart, &ColourChart::edgeReached, this, &Announcer::edgeReached);
+    // Connected after the form's own handlers, so these come after them.
+    for (auto* swatch : form.findChildren<Swatch*>())
+        connect(swatch, &Swatch::clicked, this, &Announcer::choiceMade);
+    for (auto* option : form.findChildren<QRadioButton*>()) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                choiceMade();
+        });
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
+    lastSaid_ = speech::resultOf(form_);
+}
+
+QString Announcer::newResult()
+{
+    const auto now = speech::resultOf(form_);
+    const QString text = speech::said(now, &lastSaid_);
+    lastSaid_ = now;
+    return text;
+}
+
+QString Announcer::carriedBy(const QObject* object)
+{
+    return object != nullptr && carried().object == object ? carried().text : QString();
+}
+
+QAccessibleInterface* Announcer::focusObject() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != widget_.window())
+        return nullptr;
+    if (const auto* chart = qobject_cast<const ColourChart*>(focus);
+        chart != nullptr && chart->cursor() != nullptr)
+        return QAccessible::queryAccessibleInterface(chart->cursor());
+    return QAccessible::queryAccessibleInterface(focus);
+}
+
+void Announcer::carryResult(QObject* object)
+{
+    carried() = {object, newResult()};
+    speaker::sayWith(QAccessible::queryAccessibleInterface(object), carried().text);
+    choicePending_ = false;
+}
+
+// Qt tells this before its focus event goes out: an arrow key among the
+// options clicks the next option, then focuses it.
+void Announcer::focusChanged(QWidget* now)
+{
+    if (!QAccessible::isActive() || now == nullptr || now->window() != widget_.window())
+        return;
+    carried() = {};
+    // In the chart the swatch under the cursor takes the focus next.
+    if (choicePending_ && qobject_cast<ColourChart*>(now) == nullptr)
+        carryResult(now);
+}
+
+void Announcer::cursorMoved(Swatch* swatch)
+{
+    if (!QAccessible::isActive())
+        return;
+    carried() = {};
+    if (choicePending_)
+        carryResult(swatch);
+    // The band that holds the cursor reads as selected.
+    if (swatch->band() != cursorBand_) {
+        if (cursorBand_ != 0)
+            speaker::selectedChanged(
+                QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_)), false);
+        cursorBand_ = swatch->band();
+        speaker::selectedChanged(QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_)),
+                                 true);
+    }
+    QAccessibleEvent focus(swatch, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void Announcer::choiceMade()
+{
+    if (!QAccessible::isActive())
+        return;
+    carried() = {};
+    choicePending_ = true;
+    if (!settling_) {
+        settling_ = true;
+        QMetaObject::invokeMethod(this, &Announcer::settle, Qt::QueuedConnection);
+    }
+}
+
+// Once every handler of the choice has run, and any focus it moved has
+// been told.
+void Announcer::settle()
+{
+    settling_ = false;
+    if (!choicePending_)
+        return;
+    choicePending_ = false;
+    if (auto* focus = focusObject())
+        speaker::say(focus, newResult());
+}
+
+void Announcer::edgeReached(ColourChart::Edge edge)
+{
+    if (auto* focus = focusObject(); focus != nullptr && QAccessible::isActive())
+        speaker::say(focus, speech::cue(cueFor(edge)));
+}
+
+}  // namespace vexil

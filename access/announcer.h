@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "colour_chart.h"
+#include "speech.h"
+
+class QAccessibleInterface;
+
+namespace vexil {
+
+class FormView;
+class Swatch;
+
+// Tells a screen reader what it cannot see by itself, once and at the
+// right moment:
+// - the swatch under the chart's cursor, as the focus;
+// - the result after each choice, once all its handlers have run: where
+//   the same key moved the focus (an arrow key among the options, a digit
+//   in the chart), as the newly focused object's description, spoken with
+//   it; else at once;
+// - a short cue where a key found nothing to do.
+// Orca 43 cuts off what it is saying for each thing it is told: a result
+// told after the focus moved would cut off the new focus, one told before
+// would be cut off by it.
+class Announcer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Announcer(QWidget& form);
+
+    // The result `object` carries while the screen reader presents it, as
+    // its description; empty for anything else.
+    static QString carriedBy(const QObject* object);
+
+private:
+    // What the screen reader follows now: the focused widget, or in the
+    // chart the swatch under its cursor.
+    QAccessibleInterface* focusObject() const;
+    void choiceMade();
+    void focusChanged(QWidget* now);
+    void cursorMoved(Swatch* swatch);
+    void edgeReached(ColourChart::Edge edge);
+    void settle();
+    // The pending result goes with `object`, about to take the focus.
+    void carryResult(QObject* object);
+    // The result as it is to be said now: what changed since it was last.
+    QString newResult();
+
+    QWidget& widget_;
+    const FormView& form_;
+    bool choicePending_ = false;  // a result not yet said
+    bool settling_ = false;
+    int cursorBand_ = 0;
+    speech::Result lastSaid_;
+};
+
+}  // namespace vexil

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAccessible>
+#include <QObject>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "form_view.h"
+
+// Finding the form and walking lists of children, for the interfaces of
+// the access room.
+namespace vexil {
+
+// The form an object belongs to: itself or its nearest ancestor.
+inline const FormView* formOf(const QObject* object)
+{
+    for (; object != nullptr; object = object->parent()) {
+        if (const auto* form = dynamic_cast<const FormView*>(object))
+            return form;
+    }
+    return nullptr;
+}
+
+// The form a top-level window shows: itself, or the one its frame holds.
+inline const FormView* formShownBy(const QWidget* window)
+{
+    if (const auto* form = dynamic_cast<const FormView*>(window))
+        return form;
+    for (const auto* child : window->children()) {
+        if (const auto* form = dynamic_cast<const FormView*>(child))
+            return form;
+    }
+    return nullptr;
+}
+
+// An interface whose children are a list of objects (widgets, bands).
+template <typename List>
+QAccessibleInterface* childIn(const List& list, int index)
+{
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(list[static_cast<std::size_t>(index)]);
+}
+
+template <typename List>
+int indexIn(const List& list, const QAccessibleInterface* child)
+{
+    const auto at = std::find_if(list.begin(), list.end(),
+                                 [&](const QObject* o) { return child != nullptr && child->object() == o; });
+    return at == list.end() ? -1 : static_cast<int>(at - list.begin());
+}
+
+}  // namespace vexil

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "platform.h"
+
+namespace vexil {
+
+class TitleStrip;
+
+// The window: a frame around the form, on every desktop, so that the form
+// is one and the same thing everywhere and the window's own affairs are
+// the shell's. On Wayland the form stands under a title bar of the
+// program's own (title_strip.h) wherever the compositor leaves title bars
+// to the program, from the start or, for this window, later: Qt would draw
+// one that offers maximize and resizing on a window of one size; once it
+// would, the frame stops it and draws its own. Closing the form closes the
+// frame.
+class Frame : public QWidget {
+    Q_OBJECT
+
+public:
+    Frame(std::unique_ptr<QWidget> form, TitleBar titleBar);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void drawTitleBar();
+
+    QWidget* form_;
+    TitleStrip* strip_;
+    bool drawn_ = false;
+};
+
+// The window to show: the form in its frame.
+std::unique_ptr<QWidget> windowFor(std::unique_ptr<QWidget> form, TitleBar titleBar);
+
+}  // namespace vexil
