@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 #include "colour_text.h"
 #include "form_view.h"
 #include "read_only_field.h"
@@ -17,8 +19,8 @@ const DecoderTables& tables()
     return built;
 }
 
-// A unit's forms after a number: one, two to four (and after a fraction),
-// five and more.
+// A unit's forms after a number: one, two to four (and after a fraction,
+// whatever the locale's decimal separator), five and more.
 struct Word {
     const char* one;
     const char* few;
@@ -28,7 +30,7 @@ struct Word {
 QString counted(const QString& number, const Word& word)
 {
     QString form = QString::fromUtf8(word.many);
-    if (number.contains(QLatin1Char(','))) {
+    if (std::any_of(number.begin(), number.end(), [](QChar c) { return !c.isDigit(); })) {
         form = QString::fromUtf8(word.few);
     } else if (!number.isEmpty()) {
         const int lastTwo = number.right(2).toInt();

@@ -358,6 +358,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         click(find(window, QStringLiteral("L4_2")));
         QCOMPARE(text(window, "R_Full"), QStringLiteral("99.9 кОм"));
+        QVERIFY(QAccessible::queryAccessibleInterface(&window)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral("99.9 килоома")));
         click(find(window, QStringLiteral("L4_11")));
         QCOMPARE(text(window, "Result2"), QStringLiteral("0.01"));
         QCOMPARE(text(window, "Result3"), QStringLiteral("+80% -20% (Z)"));
