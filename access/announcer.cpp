@@ -7,6 +7,7 @@
 #include "chart_band.h"
 #include "form_view.h"
 #include "speaker.h"
+#include "speech.h"
 #include "swatch.h"
 
 namespace vexil {
@@ -56,6 +57,7 @@ Announcer::Announcer(QWidget& form)
     }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
     lastSaid_ = speech::resultOf(form_);
+    speaker::stateChanged(speech::state(form_));
 }
 
 QString Announcer::newResult()
@@ -93,37 +95,41 @@ void Announcer::carryResult(QObject* object)
 // options clicks the next option, then focuses it.
 void Announcer::focusChanged(QWidget* now)
 {
-    if (!QAccessible::isActive() || now == nullptr || now->window() != widget_.window())
+    if (!speaker::listening() || now == nullptr || now->window() != widget_.window())
         return;
     carried() = {};
     // In the chart the swatch under the cursor takes the focus next.
-    if (choicePending_ && qobject_cast<ColourChart*>(now) == nullptr)
+    if (qobject_cast<ColourChart*>(now) != nullptr)
+        return;
+    if (choicePending_)
         carryResult(now);
+    speaker::focusChanged(QAccessible::queryAccessibleInterface(now));
 }
 
 void Announcer::cursorMoved(Swatch* swatch)
 {
-    if (!QAccessible::isActive())
+    if (!speaker::listening())
         return;
     carried() = {};
     if (choicePending_)
         carryResult(swatch);
     // The band that holds the cursor reads as selected.
+    QString enteredBand;
     if (swatch->band() != cursorBand_) {
         if (cursorBand_ != 0)
             speaker::selectedChanged(
                 QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_)), false);
         cursorBand_ = swatch->band();
-        speaker::selectedChanged(QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_)),
-                                 true);
+        auto* column = QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_));
+        speaker::selectedChanged(column, true);
+        enteredBand = column->text(QAccessible::Name);
     }
-    QAccessibleEvent focus(swatch, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    speaker::cursorMoved(QAccessible::queryAccessibleInterface(swatch), enteredBand);
 }
 
 void Announcer::choiceMade()
 {
-    if (!QAccessible::isActive())
+    if (!speaker::listening())
         return;
     carried() = {};
     choicePending_ = true;
@@ -138,6 +144,7 @@ void Announcer::choiceMade()
 void Announcer::settle()
 {
     settling_ = false;
+    speaker::stateChanged(speech::state(form_));
     if (!choicePending_)
         return;
     choicePending_ = false;
@@ -147,7 +154,7 @@ void Announcer::settle()
 
 void Announcer::edgeReached(ColourChart::Edge edge)
 {
-    if (auto* focus = focusObject(); focus != nullptr && QAccessible::isActive())
+    if (auto* focus = focusObject(); focus != nullptr && speaker::listening())
         speaker::say(focus, speech::cue(cueFor(edge)));
 }
 

@@ -72,16 +72,6 @@ bool propertyChanged(QAccessibleInterface* iface, const char* property, const QS
 
 }  // namespace
 
-void nameChanged(QAccessibleInterface* iface, const QString& text)
-{
-    propertyChanged(iface, "accessible-name", text);
-}
-
-void descriptionChanged(QAccessibleInterface* iface, const QString& text)
-{
-    propertyChanged(iface, "accessible-description", text);
-}
-
 void selectedChanged(QAccessibleInterface* iface, bool on)
 {
     objectEvent(iface, "StateChanged", "selected", on ? 1 : 0, 0);

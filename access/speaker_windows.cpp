@@ -44,21 +44,12 @@ const Uia& uia()
 
 }  // namespace
 
-// Qt's own bridge tells a changed name.
-void nameChanged(QAccessibleInterface* iface, const QString&)
-{
-    QAccessibleEvent event(iface, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-// Qt 6.4's UI Automation bridge drops a changed description, and its
-// clients do not read one back by themselves: what must be heard is said.
-void descriptionChanged(QAccessibleInterface*, const QString&) {}
-
 // Qt's own bridge has no place for it.
 void selectedChanged(QAccessibleInterface*, bool) {}
 
-// Raised on the window that holds the focus, as Narrator, NVDA and JAWS
+// Qt 6.4's UI Automation bridge drops a changed description, and its
+// clients do not read one back by themselves: what must be heard is said,
+// raised on the window that holds the focus, as Narrator, NVDA and JAWS
 // expect of an application's own announcements.
 bool say(QAccessibleInterface*, const QString& text)
 {

@@ -40,7 +40,7 @@ QAccessibleInterface* childIn(const List& list, int index)
 {
     if (index < 0 || index >= static_cast<int>(list.size()))
         return nullptr;
-    return QAccessible::queryAccessibleInterface(list[static_cast<std::size_t>(index)]);
+    return QAccessible::queryAccessibleInterface(list[static_cast<typename List::size_type>(index)]);
 }
 
 template <typename List>

@@ -65,7 +65,7 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const
         const auto length = std::max(digitsA.size(), digitsB.size());
         digitsA.resize(length, '0');
         digitsB.resize(length, '0');
-        magnitude = digitsA <=> digitsB;
+        magnitude = digitsA.compare(digitsB) <=> 0;  // emscripten's libc++ has no string <=>
     }
     return a.mantissa() < 0 ? 0 <=> magnitude : magnitude;
 }

@@ -32,8 +32,8 @@ TEST(ColourCode, TablesHoldTheColourCode)
     EXPECT_EQ(tables.DigitValues.size(), 10u);
     EXPECT_EQ(tables.DigitValues[9], 9);
 
-    const std::map<int, std::string> multipliers{{0, "1"},          {1, "10"},   {2, "100"},
-                                                 {9, "1000000000"}, {10, "0,1"}, {11, "0,01"}};
+    const std::map<std::size_t, std::string> multipliers{{0, "1"},          {1, "10"},   {2, "100"},
+                                                         {9, "1000000000"}, {10, "0,1"}, {11, "0,01"}};
     for (const auto& [colour, text] : multipliers)
         EXPECT_EQ(tables.Multipliers.at(colour).toText(","), text) << "colour " << colour;
 

@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The faces the layout's text is drawn in, where the system has them: one
-// implementation file for each system (faces_unix.cpp, faces_windows.cpp).
+// implementation file for each system (faces_unix.cpp, faces_windows.cpp,
+// faces_web.cpp).
 namespace vexil {
 
 // The faces to ask for, best first, where the layout names `windowsFace`

@@ -1,0 +1,147 @@
+#!/usr/bin/python3
+"""Vexil's page in headless Chromium, as a visitor gets it: the site that
+`cmake --install` makes from BUILD, served over HTTP. Clicks, taps on a
+phone's screen and keys decode as on Linux (the same stripes), the live
+region says the result, and "Закрыть" ends the program.
+Usage: web_e2e.py BUILD"""
+
+import base64
+import io
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "web"))
+import browser  # noqa: E402
+
+BUILD = pathlib.Path(sys.argv.pop(1))
+
+
+def centre(left, top, width, height):  # twips to the window's px, as it places them
+    p = lambda twips: (twips + 7) // 15  # noqa: E731
+    return p(left) + p(width) // 2, p(top) + p(height) // 2
+
+
+def swatch(band, colour):
+    return centre(3360 + 480 * (band - 1), 4920 - 360 * colour, 255, 255)
+
+
+STRIPES = [centre(3360 + 480 * band, 645, 255, 0) for band in range(5)]  # above the body
+FOUR_BANDS = (centre(1095, 2040, 0, 255)[0] + 8, centre(1095, 2040, 0, 255)[1])  # on its round indicator
+CLOSE = centre(240, 5520, 1575, 375)
+WHITE, YELLOW, VIOLET, RED, HIDDEN = (255, 255, 255), (255, 255, 0), (255, 0, 255), (255, 0, 0), (0, 64, 64)
+CANVAS = "document.getElementById('vexil-canvas')"
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.site = tempfile.TemporaryDirectory()
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", cls.site.name], check=True, stdout=subprocess.DEVNULL)
+        cls.server = browser.serve(cls.site.name)
+        cls.url = cls.server.__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.__exit__(None, None, None)
+        cls.site.cleanup()
+
+    def open(self, **screen):
+        context = browser.chromium(**screen)
+        self.driver = context.__enter__()
+        self.addCleanup(context.__exit__, None, None, None)
+        self.driver.get(self.url)
+
+    def js(self, code):
+        return self.driver.execute_script("return " + code)
+
+    def at(self, point):
+        box = self.js(f"{CANVAS}.getBoundingClientRect()")
+        return box["x"] + point[0] + 0.5, box["y"] + point[1] + 0.5
+
+    def click(self, point):
+        x, y = self.at(point)
+        for kind in ("mousePressed", "mouseReleased"):
+            self.driver.execute_cdp_cmd("Input.dispatchMouseEvent",
+                                        {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+    def tap(self, point):
+        x, y = self.at(point)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def stripes(self, expected):
+        """Waits until the stripes have the `expected` colours; those last seen."""
+        seen = []
+
+        def shown():
+            # The whole window, even where it lies beyond the screen.
+            x, y = self.at((-0.5, -0.5))
+            x, y = x + self.js("scrollX"), y + self.js("scrollY")
+            png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
+                "x": x, "y": y, "width": 441, "height": 407, "scale": 1}})["data"]
+            shot = Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB").resize((441, 407), Image.NEAREST)
+            seen[:] = [shot.getpixel(p) for p in STRIPES]
+            return seen == expected
+        browser.wait_for(shown, 10)
+        return seen
+
+    def said(self, expected=None):
+        """What the live region says, once it says `expected`, if given."""
+        region = "document.getElementById('vexil-speech').textContent"
+        browser.wait_for(lambda: self.js(region).strip(" \u00a0") == expected, 5 if expected else 0)
+        return self.js(region).strip(" \u00a0")
+
+    def started(self):
+        self.assertIsNotNone(browser.first_frame(self.driver), "no first frame")
+        self.assertEqual(self.js("[document.documentElement.lang, document.title]"), ["ru", "Vexil...!"])
+        scale = self.js("devicePixelRatio")
+        box = self.js(f"[{CANVAS}.clientWidth, {CANVAS}.clientHeight, {CANVAS}.width, {CANVAS}.height]")
+        self.assertEqual(box, [441, 407, int(441 * scale), int(407 * scale)])  # a backing pixel for each device pixel
+        self.assertGreaterEqual(self.at((0, 0))[0], 0)  # its left edge in view, on any screen
+        self.assertEqual(self.stripes([WHITE] * 5), [WHITE] * 5)
+
+    def test_decodes_by_click_and_tap_and_closes(self):
+        screens = {"desktop": ({}, PageTest.click),
+                   "desktop at 150 %": ({"width": 1000, "height": 700, "scale": 1.5}, PageTest.click),
+                   "phone, 360 px": ({"width": 360, "height": 740, "scale": 2.0, "phone": True}, PageTest.tap)}
+        for name, (screen, press) in screens.items():
+            with self.subTest(name):
+                self.open(**screen)
+                self.started()
+                for point in (FOUR_BANDS, swatch(1, 4), swatch(2, 7), swatch(3, 2)):
+                    press(self, point)
+                self.assertEqual(self.stripes([YELLOW, VIOLET, RED, WHITE, HIDDEN]), [YELLOW, VIOLET, RED, WHITE, HIDDEN])
+                self.assertEqual(self.said("4,7 килоома"), "4,7 килоома")
+                self.assertIn("4 полосы: 4,7 килоома", self.js(f"{CANVAS}.getAttribute('aria-description')"))
+                press(self, CLOSE)
+                self.assertTrue(browser.wait_for(lambda: self.js(f"{CANVAS}.style.display") == "none", 5))
+                self.assertTrue(self.js("document.getElementById('vexil-line').textContent").startswith("Vexil закрыт."))
+
+    def test_decodes_by_keyboard(self):
+        self.open()
+        self.started()
+        # Tab goes round the window, never out to the page, and reaches the chart.
+        for _ in range(12):
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            self.assertEqual(self.js("document.activeElement.id"), "vexil-canvas")
+            if self.said().startswith("Первая цифра. Белый"):
+                break
+        self.assertTrue(self.said().startswith("Первая цифра. Белый"), self.said())
+        ActionChains(self.driver).send_keys("4", "7", "2", Keys.DOWN).perform()
+        self.assertEqual(self.stripes([YELLOW, VIOLET, RED, WHITE, WHITE]), [YELLOW, VIOLET, RED, WHITE, WHITE])
+        self.assertTrue(browser.wait_for(lambda: self.said().startswith("Серый"), 5), self.said())
+
+    def test_says_what_is_missing(self):
+        self.open(flags=["--disable-webgl"])
+        self.assertTrue(browser.wait_for(lambda: "нет WebGL" in self.js("document.body.innerText"), 10))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
