@@ -37,6 +37,7 @@ FOUR_BANDS = (centre(1095, 2040, 0, 255)[0] + 8, centre(1095, 2040, 0, 255)[1]) 
 CLOSE = centre(240, 5520, 1575, 375)
 WHITE, YELLOW, VIOLET, RED, HIDDEN = (255, 255, 255), (255, 255, 0), (255, 0, 255), (255, 0, 0), (0, 64, 64)
 CANVAS = "document.getElementById('vexil-canvas')"
+SPEECH = "document.getElementById('vexil-speech').textContent"
 
 
 class PageTest(unittest.TestCase):
@@ -94,9 +95,8 @@ class PageTest(unittest.TestCase):
 
     def said(self, expected=None):
         """What the live region says, once it says `expected`, if given."""
-        region = "document.getElementById('vexil-speech').textContent"
-        browser.wait_for(lambda: self.js(region).strip(" \u00a0") == expected, 5 if expected else 0)
-        return self.js(region).strip(" \u00a0")
+        browser.wait_for(lambda: self.js(SPEECH).strip(" \u00a0") == expected, 5 if expected else 0)
+        return self.js(SPEECH).strip(" \u00a0")
 
     def started(self):
         self.assertIsNotNone(browser.first_frame(self.driver), "no first frame")
@@ -129,7 +129,9 @@ class PageTest(unittest.TestCase):
         self.started()
         # Tab goes round the window, never out to the page, and reaches the chart.
         for _ in range(12):
+            before = self.js(SPEECH)
             ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            browser.wait_for(lambda: self.js(SPEECH) != before, 5)  # a slow machine speaks late
             self.assertEqual(self.js("document.activeElement.id"), "vexil-canvas")
             if self.said().startswith("Первая цифра. Белый"):
                 break
