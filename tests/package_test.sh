@@ -2,6 +2,8 @@
 # What Vexil installs and how a distribution sees its package, under the
 # strictest umask: tests/package_test.sh BUILD_DIR VERSION (a release build).
 set -euo pipefail
+# No `grep -q` after a pipe: it stops reading at the first match, the
+# writer may die of SIGPIPE, and pipefail turns a match into a failure.
 build=$(realpath "$1")
 version=$2
 umask 077
@@ -37,14 +39,14 @@ desktop-file-validate "$tmp/usr/share/applications/$app.desktop" || fail "deskto
 appstreamcli validate --pedantic --no-net "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "metainfo"
 grep -q '<project_license>MIT</project_license>' "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "licence"
 ! grep -q 'example\.' "$tmp/usr/share/metainfo/$app.metainfo.xml" || fail "placeholder address in the metainfo"
-zcat "$tmp/usr/share/doc/vexil/changelog.gz" | dpkg-parsechangelog -l - -S Version | grep -qxF "$version" || fail "changelog"
+zcat "$tmp/usr/share/doc/vexil/changelog.gz" | dpkg-parsechangelog -l - -S Version | grep -xF "$version" >/dev/null || fail "changelog"
 
 # Hardening of the program, as hardening-check reads it.
 exe=$tmp/usr/bin/vexil
-readelf -h "$exe" | grep -q 'DYN (Position-Independent' || fail "not PIE"
-readelf -d "$exe" | grep -q 'BIND_NOW' || fail "no immediate binding"
-readelf -lW "$exe" | grep -q 'GNU_RELRO' || fail "no RELRO"
-nm -D "$exe" | grep -q '__stack_chk_fail' || fail "no stack protector"
+readelf -h "$exe" | grep 'DYN (Position-Independent' >/dev/null || fail "not PIE"
+readelf -d "$exe" | grep 'BIND_NOW' >/dev/null || fail "no immediate binding"
+readelf -lW "$exe" | grep 'GNU_RELRO' >/dev/null || fail "no RELRO"
+nm -D "$exe" | grep '__stack_chk_fail' >/dev/null || fail "no stack protector"
 
 # The package, as lintian and a software centre see it.
 (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/pkg" >/dev/null)
@@ -61,7 +63,7 @@ lintian --fail-on error,warning --no-tag-display-limit "$deb" || fail "lintian"
 dpkg-deb -x "$deb" "$tmp/unpacked"
 appstreamcli compose --no-color --origin vexil --result-root "$tmp/catalog" "$tmp/unpacked" >"$tmp/compose.log" 2>&1 ||
     { cat "$tmp/compose.log"; fail "appstreamcli compose"; }
-zcat "$tmp"/catalog/usr/share/swcatalog/xml/vexil.xml.gz | grep -q "<id>$app</id>" ||
+zcat "$tmp"/catalog/usr/share/swcatalog/xml/vexil.xml.gz | grep "<id>$app</id>" >/dev/null ||
     { cat "$tmp/compose.log"; fail "the software catalogue dropped the component"; }
 for size in 64x64 128x128; do
     [[ -f $tmp/catalog/usr/share/swcatalog/icons/vexil/$size/$app.png ]] || fail "no $size icon in the catalogue"

@@ -2,6 +2,7 @@
 # Vexil for Windows as a Windows user gets it, under Wine on a private X
 # server: tests/windows_package_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
+# No `grep -q` after a pipe (see package_test.sh).
 build=$(realpath "$1")
 src=$(realpath "$2")
 version=$3
@@ -16,7 +17,7 @@ pe=$(x86_64-w64-mingw32-objdump -p "$exe")
 for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do grep -q "$flag" <<<"$pe" || fail "no $flag"; done
 grep -q 'Subsystem.*(Windows GUI)' <<<"$pe" || fail "not a GUI program"
 grep -q 'DLL Name: libssp-0.dll' <<<"$pe" || fail "no stack protector"
-for type in 14 16 24; do wrestool -l "$exe" | grep -q -- "--type=$type " || fail "no resource of type $type"; done
+for type in 14 16 24; do wrestool -l "$exe" | grep -- "--type=$type " >/dev/null || fail "no resource of type $type"; done
 manifest=$(wrestool -x --raw --type=24 "$exe")
 for setting in PerMonitorV2 '>UTF-8<' Common-Controls 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a asInvoker; do
     grep -q -- "$setting" <<<"$manifest" || fail "manifest lacks $setting"
@@ -34,7 +35,7 @@ running() {
     pid=$!
     window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vexil\.\.\.!$' | head -n 1) || true
     [[ -n $window ]] || { kill "$pid"; fail "no window from $1"; }
-    xdotool getwindowgeometry "$window" | grep -q 'Geometry: 441x407' || { kill "$pid"; fail "client area of $1"; }
+    xdotool getwindowgeometry "$window" | grep 'Geometry: 441x407' >/dev/null || { kill "$pid"; fail "client area of $1"; }
     sleep 1
 }
 # ... and "Закрыть" ends it with status 0.
@@ -56,7 +57,7 @@ wineserver --wait
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vexil'
 installed=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/Vexil/Vexil.exe')
 [[ -n $installed ]] || fail "not installed under the user's programs"
-find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Vexil.lnk' | grep -q . || fail "no Start-menu shortcut"
+find "$WINEPREFIX/drive_c/users" -path '*/Start Menu/Programs/Vexil.lnk' | grep . >/dev/null || fail "no Start-menu shortcut"
 entry=$(wine reg query "$key" 2>/dev/null) || fail "no uninstall entry"
 for value in 'DisplayName +REG_SZ +Vexil$' 'Publisher +REG_SZ +The Vexil developers' \
     "DisplayVersion +REG_SZ +$version\$" 'DisplayIcon +REG_SZ +.*Vexil.exe,0' 'EstimatedSize +REG_DWORD +0x' \
