@@ -26,18 +26,6 @@ Carried& carried()
     return current;
 }
 
-speech::Cue cueFor(ColourChart::Edge edge)
-{
-    switch (edge) {
-    case ColourChart::Edge::TopOfBand: return speech::Cue::TopOfBand;
-    case ColourChart::Edge::BottomOfBand: return speech::Cue::BottomOfBand;
-    case ColourChart::Edge::FirstBand: return speech::Cue::FirstBand;
-    case ColourChart::Edge::LastBand: return speech::Cue::LastBand;
-    case ColourChart::Edge::NoSuchColour: break;
-    }
-    return speech::Cue::NoSuchColour;
-}
-
 }  // namespace
 
 Announcer::Announcer(QWidget& form)
@@ -155,7 +143,7 @@ void Announcer::settle()
 void Announcer::edgeReached(ColourChart::Edge edge)
 {
     if (auto* focus = focusObject(); focus != nullptr && speaker::listening())
-        speaker::say(focus, speech::cue(cueFor(edge)));
+        speaker::say(focus, speech::cue(edge));
 }
 
 }  // namespace vexil

@@ -182,7 +182,7 @@ ColourChart* ChartAccessible::chart() const
 std::vector<ChartBand*> ChartAccessible::bands() const
 {
     std::vector<ChartBand*> shown;
-    for (int band = 1; band <= 5; ++band) {
+    for (int band = 1; band <= ColourChart::kBands; ++band) {
         if (!chart()->shownIn(band).empty())
             shown.push_back(chart()->column(band));
     }

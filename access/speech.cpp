@@ -205,14 +205,15 @@ QString chart()
     return QStringLiteral("Таблица цветов: цифры, буквы, стрелки");
 }
 
-QString cue(Cue cue)
+QString cue(ColourChart::Edge edge)
 {
-    switch (cue) {
-    case Cue::TopOfBand: return QStringLiteral("начало полосы");
-    case Cue::BottomOfBand: return QStringLiteral("конец полосы");
-    case Cue::FirstBand: return QStringLiteral("первая полоса");
-    case Cue::LastBand: return QStringLiteral("последняя полоса");
-    case Cue::NoSuchColour: return QStringLiteral("нет такого цвета");
+    using Edge = ColourChart::Edge;
+    switch (edge) {
+    case Edge::TopOfBand: return QStringLiteral("начало полосы");
+    case Edge::BottomOfBand: return QStringLiteral("конец полосы");
+    case Edge::FirstBand: return QStringLiteral("первая полоса");
+    case Edge::LastBand: return QStringLiteral("последняя полоса");
+    case Edge::NoSuchColour: return QStringLiteral("нет такого цвета");
     }
     return {};
 }

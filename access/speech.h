@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "colour_chart.h"
 #include "decoder.h"
 
 namespace vexil {
@@ -44,9 +45,8 @@ QString colour(ColourIndex colour, BandRole role);
 // The colour chart, with the keys that work there.
 QString chart();
 
-// Short cues where a key finds nothing to do.
-enum class Cue { TopOfBand, BottomOfBand, FirstBand, LastBand, NoSuchColour };
-QString cue(Cue cue);
+// A short cue where a key finds nothing to do.
+QString cue(ColourChart::Edge edge);
 
 }  // namespace speech
 

@@ -61,9 +61,4 @@ bool Frame::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-std::unique_ptr<QWidget> windowFor(std::unique_ptr<QWidget> form, TitleBar titleBar)
-{
-    return std::make_unique<Frame>(std::move(form), titleBar);
-}
-
 }  // namespace vexil

@@ -35,7 +35,4 @@ private:
     bool drawn_ = false;
 };
 
-// The window to show: the form in its frame.
-std::unique_ptr<QWidget> windowFor(std::unique_ptr<QWidget> form, TitleBar titleBar);
-
 }  // namespace vexil

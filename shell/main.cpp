@@ -29,7 +29,7 @@ int main(int, char* argv[])
     vexil::installAccessibility();
     auto form = std::make_unique<vexil::Vexil>();
     QWidget& shownForm = *form;
-    const std::unique_ptr<QWidget> window = vexil::windowFor(std::move(form), display->titleBar);
+    const auto window = std::make_unique<vexil::Frame>(std::move(form), display->titleBar);
     vexil::reportAccessibleChanges(shownForm);
     new vexil::FixedSize(window.get());  // owned by the window
     window->show();

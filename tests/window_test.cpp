@@ -323,7 +323,7 @@ private slots:
         QFETCH(Qt::WindowState, asked);
         QFETCH(bool, ownTitleBar);
         QFETCH(QSize, size);
-        const auto window = vexil::windowFor(
+        const auto window = std::make_unique<vexil::Frame>(
             std::make_unique<Vexil>(), ownTitleBar ? vexil::TitleBar::Program : vexil::TitleBar::System);
         new vexil::FixedSize(window.get());
         window->show();

@@ -18,7 +18,6 @@ namespace vexil {
 
 namespace {
 
-constexpr int kBands = 5;
 // The focus mark lies in the gap between swatches, where only the window's
 // background lies.
 constexpr int kMarkOutset = look::kCursorRingGap + look::kCursorRingWidth;

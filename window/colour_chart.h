@@ -23,6 +23,8 @@ class ColourChart : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kBands = 5;
+
     // The swatches of every band, any order.
     ColourChart(const std::vector<Swatch*>& swatches, QWidget* parent);
 
