@@ -1,6 +1,5 @@
 #include "accessibility.h"
 
-#include <QLabel>
 #include <QRadioButton>
 
 #include "announcer.h"
@@ -45,8 +44,6 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* option = qobject_cast<QRadioButton*>(widget);
     if (option != nullptr && qobject_cast<GroupFrame*>(widget->parentWidget()) != nullptr)
         return new OptionAccessible(option);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return new CaptionAccessible(label);
     return nullptr;
 }
 

@@ -1,10 +1,9 @@
 #include "field_accessible.h"
 
-#include <QLabel>
-
 #include <optional>
 
 #include "read_only_field.h"
+#include "speech.h"
 #include "tree.h"
 
 namespace vexil {
@@ -13,20 +12,6 @@ namespace {
 
 constexpr ResultField kResultFields[] = {ResultField::Result, ResultField::Ed_Izm,  ResultField::Result2,
                                          ResultField::R_Full, ResultField::Result3, ResultField::Result4};
-
-// Each result field's name; its caption comes from the form.
-QString fieldName(ResultField field)
-{
-    switch (field) {
-    case ResultField::Result: return QStringLiteral("цифры");  // under "Номинал", beside the unit
-    case ResultField::Ed_Izm: return QStringLiteral("единица");
-    case ResultField::Result2: return QStringLiteral("Множитель");
-    case ResultField::R_Full: return QStringLiteral("Номинал");  // under "то есть (короче)"
-    case ResultField::Result3: return QStringLiteral("Допуск + -");
-    case ResultField::Result4: return QStringLiteral("Напряжение");
-    }
-    return {};
-}
 
 // Which result field a widget is, if any.
 std::optional<ResultField> fieldOf(const QWidget* widget)
@@ -41,31 +26,10 @@ std::optional<ResultField> fieldOf(const QWidget* widget)
 
 }  // namespace
 
-CaptionAccessible::CaptionAccessible(QLabel* caption) : QAccessibleWidget(caption, QAccessible::StaticText) {}
-
-QString CaptionAccessible::text(QAccessible::Text t) const
-{
-    return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
-}
-
-QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-CaptionAccessible::relations(QAccessible::Relation match) const
-{
-    auto found = QAccessibleWidget::relations(match);
-    const auto* form = formOf(widget());
-    if (!(match & QAccessible::Labelled) || form == nullptr)
-        return found;
-    for (auto field : kResultFields) {
-        if (form->resultCaption(field) == widget())
-            found.append(
-                {QAccessible::queryAccessibleInterface(form->resultField(field)), QAccessible::Labelled});
-    }
-    return found;
-}
-
-FieldAccessible::FieldAccessible(ReadOnlyField* field) : QAccessibleWidget(field, QAccessible::EditableText)
-{
-}
+// A label to a screen reader: Orca reads a label's name, and a text
+// field's shown text ("4,7 кОм", read "ка ом"), so the name carries the
+// value in words. The text itself stays readable and selectable as shown.
+FieldAccessible::FieldAccessible(ReadOnlyField* field) : QAccessibleWidget(field, QAccessible::StaticText) {}
 
 ReadOnlyField* FieldAccessible::field() const
 {
@@ -85,7 +49,7 @@ QString FieldAccessible::text(QAccessible::Text t) const
         return field()->text();
     const auto which = fieldOf(field());
     if (t == QAccessible::Name && which)
-        return fieldName(*which);
+        return speech::field(*formOf(field()), *which);
     return QAccessibleWidget::text(t);
 }
 
@@ -98,17 +62,6 @@ QAccessible::State FieldAccessible::state() const
     s.editable = false;
     s.selectableText = true;
     return s;
-}
-
-QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-FieldAccessible::relations(QAccessible::Relation match) const
-{
-    auto found = QAccessibleWidget::relations(match);
-    const auto which = fieldOf(field());
-    if ((match & QAccessible::Label) && which)
-        found.append({QAccessible::queryAccessibleInterface(formOf(field())->resultCaption(*which)),
-                      QAccessible::Label});
-    return found;
 }
 
 void FieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const

@@ -2,26 +2,13 @@
 
 #include <QAccessibleWidget>
 
-class QLabel;
-
 namespace vexil {
 
 class ReadOnlyField;
 
-// A caption; those over result fields label them. (Made for every label:
-// Qt asks once, before the label has its name.)
-class CaptionAccessible : public QAccessibleWidget {
-public:
-    explicit CaptionAccessible(QLabel* caption);
-
-    QString text(QAccessible::Text t) const override;
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override;
-};
-
 // A result field's text can be read, selected and copied, never changed:
 // there is no editable-text interface and setting the value does nothing.
-// It is labelled by its caption.
+// Its name says what it is and its value in words.
 class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit FieldAccessible(ReadOnlyField* field);
@@ -30,8 +17,6 @@ public:
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString& text) override;
     QAccessible::State state() const override;
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override;
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

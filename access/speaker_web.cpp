@@ -30,13 +30,10 @@ void speak(const QString& text)
 }
 
 // What a screen reader would read of an object that takes the focus: its
-// name, a field's value, and what it carries.
+// name (a result field's holds its value in words), and what it carries.
 QString presented(QAccessibleInterface* iface)
 {
-    QStringList parts{iface->text(QAccessible::Name)};
-    if (iface->role() == QAccessible::EditableText)
-        parts << iface->text(QAccessible::Value);
-    parts << iface->text(QAccessible::Description);
+    QStringList parts{iface->text(QAccessible::Name), iface->text(QAccessible::Description)};
     parts.removeAll(QString());
     return parts.join(QStringLiteral(". "));
 }

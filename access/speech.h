@@ -29,6 +29,10 @@ Result resultOf(const FormView& form);
 // chosen, the tolerance need not be heard again each time.
 QString said(const Result& now, const Result* before = nullptr);
 
+// A result field's name and its value in words: "Номинал: 4,7 килоома",
+// "Допуск: 5 процентов"; what the field shows stays as written.
+QString field(const FormView& form, ResultField which);
+
 // The whole result.
 QString result(const FormView& form);
 

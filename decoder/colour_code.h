@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "decimal.h"
@@ -40,11 +41,32 @@ struct PaletteEntry {
 // Display colour and caption of every colour, indexed by ColourIndex.
 extern const std::array<PaletteEntry, kColourCount> ColourPalette;
 
+// A tolerance as the code states it, in percent: what the texts are written
+// from and what speech says, so neither parses the other.
+struct Tolerance {
+    Decimal plus;              // up; zero where the band states none
+    Decimal minus;             // down
+    char letter = 0;           // its code letter, or none
+    Decimal alternative = {};  // a second reading without a letter (grey), or zero
+
+    bool stated() const { return plus != Decimal{}; }
+    bool symmetric() const { return plus == minus; }
+    bool operator==(const Tolerance&) const = default;
+};
+
+// The texts as the tables hold them: "5% (J)", "+80% -20% (Z)", "+-20%"
+// where no letter is given, "-" where none is stated; always a decimal comma.
+std::string toleranceText(const Tolerance& tolerance);
+// "50v"; "-" for zero, no voltage stated.
+std::string voltageText(int volts);
+
 struct DecoderTables {
     std::array<std::int16_t, kDigitCount> DigitValues;
-    std::array<Decimal, kColourCount> Multipliers;  // exact powers of ten
-    std::array<std::string_view, kColourCount> ToleranceCodes;
-    std::array<std::string_view, kColourCount> VoltageCodes;
+    std::array<Decimal, kColourCount> Multipliers;         // exact powers of ten
+    std::array<std::string, kColourCount> ToleranceCodes;  // written from Tolerances
+    std::array<std::string, kColourCount> VoltageCodes;    // written from Voltages
+    std::array<Tolerance, kColourCount> Tolerances;
+    std::array<int, kColourCount> Voltages;  // volts; zero where none is stated
 };
 
 // Builds the four lookup tables of the colour code.

@@ -17,7 +17,8 @@ enum class Source {
 
 struct BandSource {
     Source source = Source::Unused;
-    std::string_view text{};
+    Tolerance tolerance{};  // FixedTolerance's
+    int volts = 0;          // FixedVoltage's
 };
 
 using BandSources = std::array<BandSource, 5>;
@@ -27,13 +28,14 @@ constexpr BandSource M{Source::Multiplier};
 constexpr BandSource T{Source::Tolerance};
 constexpr BandSource V{Source::Voltage};
 constexpr BandSource none{};
-constexpr BandSource fixedTolerance(std::string_view text)
+// Percent either way; with a letter where the code gives one.
+constexpr BandSource fixedTolerance(std::int64_t percent, char letter = 0)
 {
-    return {Source::FixedTolerance, text};
+    return {Source::FixedTolerance, {{percent, 0}, {percent, 0}, letter}};
 }
-constexpr BandSource fixedVoltage(std::string_view text)
+constexpr BandSource fixedVoltage(int volts)
 {
-    return {Source::FixedVoltage, text};
+    return {Source::FixedVoltage, {}, volts};
 }
 
 // The decision table of the whole recomputation.
@@ -42,7 +44,7 @@ BandSources bandSources(ComponentKind kind, BandCount count)
     switch (kind) {
     case ComponentKind::Resistance:
         switch (count) {
-        case BandCount::Three: return {D, D, M, fixedTolerance("+-20%"), none};
+        case BandCount::Three: return {D, D, M, fixedTolerance(20), none};
         case BandCount::Four: return {D, D, M, T, none};
         case BandCount::Five: return {D, D, D, M, T};
         }
@@ -50,15 +52,15 @@ BandSources bandSources(ComponentKind kind, BandCount count)
     case ComponentKind::Inductance:
         // Five bands never occur with inductance; read them as four.
         switch (count) {
-        case BandCount::Three: return {D, D, M, fixedTolerance("20% (M)"), none};
+        case BandCount::Three: return {D, D, M, fixedTolerance(20, 'M'), none};
         case BandCount::Four:
         case BandCount::Five: return {D, D, M, T, none};
         }
         break;
     case ComponentKind::Capacitance:
         switch (count) {
-        case BandCount::Three: return {D, D, M, fixedTolerance("+-20%"), fixedVoltage("500v")};
-        case BandCount::Four: return {D, D, M, T, fixedVoltage("50v")};
+        case BandCount::Three: return {D, D, M, fixedTolerance(20), fixedVoltage(500)};
+        case BandCount::Four: return {D, D, M, T, fixedVoltage(50)};
         case BandCount::Five: return {D, D, M, T, V};
         }
         break;
@@ -90,50 +92,66 @@ BandRoles bandRoles(ComponentKind kind, BandCount count)
 
 namespace {
 
-// Base unit, the two thresholds and the three unit texts of each kind.
+// Where each kind's value moves to the next prefix, and its base unit.
 struct UnitScale {
-    std::string_view baseUnit;
+    Quantity base;
     Decimal lower;  // from here on, thousands
     Decimal upper;  // from here on, millions
-    std::array<std::string_view, 3> units;
 };
 
 UnitScale unitScale(ComponentKind kind)
 {
     switch (kind) {
-    case ComponentKind::Capacitance: return {"пФ", {10'000, 0}, {100'000, 0}, {" пФ", " нФ", " мкФ"}};
-    case ComponentKind::Inductance: return {"мкГн", {1'000, 0}, {1'000'000, 0}, {" мкГн", " мГн", " Гн"}};
+    case ComponentKind::Capacitance: return {{{1, 0}, -12, Unit::Farad}, {10'000, 0}, {100'000, 0}};
+    case ComponentKind::Inductance: return {{{1, 0}, -6, Unit::Henry}, {1'000, 0}, {1'000'000, 0}};
     case ComponentKind::Resistance: break;
     }
-    return {"Ом", {1'000, 0}, {1'000'000, 0}, {" Ом", " кОм", " МОм"}};
+    return {{{1, 0}, 0, Unit::Ohm}, {1'000, 0}, {1'000'000, 0}};
 }
 
-std::string scaledText(const Decimal& value, const UnitScale& scale, std::string_view separator)
+Quantity scaled(const Decimal& value, const UnitScale& scale)
 {
-    if (value < scale.lower)
-        return value.toText(separator) + std::string(scale.units[0]);
-    if (value < scale.upper)
-        return value.shifted(-3).toText(separator) + std::string(scale.units[1]);
-    return value.shifted(-6).toText(separator) + std::string(scale.units[2]);
+    const int steps = value < scale.lower ? 0 : value < scale.upper ? 3 : 6;
+    return {value.shifted(-steps), scale.base.prefix + steps, scale.base.unit};
 }
 
 }  // namespace
 
-ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount count,
-                   const BandSelection& bands, std::string_view decimalSeparator)
+std::string unitSymbol(int prefix, Unit unit)
+{
+    std::string symbol;
+    switch (prefix) {
+    case -12: symbol = "п"; break;
+    case -9: symbol = "н"; break;
+    case -6: symbol = "мк"; break;
+    case -3: symbol = "м"; break;
+    case 3: symbol = "к"; break;
+    case 6: symbol = "М"; break;  // mega: "МОм", not milliohms
+    default: break;
+    }
+    switch (unit) {
+    case Unit::Ohm: return symbol + "Ом";
+    case Unit::Farad: return symbol + "Ф";
+    case Unit::Henry: return symbol + "Гн";
+    }
+    return symbol;
+}
+
+Reading read(const DecoderTables& tables, ComponentKind kind, BandCount count, const BandSelection& bands)
 {
     const auto sources = bandSources(kind, count);
     const auto scale = unitScale(kind);
 
-    ResultTexts out;
+    Reading out;
+    out.base = scale.base;
     std::int64_t digits = 0;
     bool hasValue = true;
     Decimal multiplier{1, 0};
 
     for (std::size_t band = 0; band < sources.size(); ++band) {
         const auto colour = static_cast<std::size_t>(bands.at(band));
-        const auto& [source, text] = sources.at(band);
-        switch (source) {
+        const auto& source = sources.at(band);
+        switch (source.source) {
         case Source::Unused: break;
         case Source::Digit:
             // Gold and silver have no digit: the value cannot be read.
@@ -142,27 +160,42 @@ ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount co
                 break;
             }
             digits = digits * 10 + tables.DigitValues.at(colour);
-            out.result += static_cast<char>('0' + tables.DigitValues.at(colour));
+            out.digits += static_cast<char>('0' + tables.DigitValues.at(colour));
             break;
-        case Source::Multiplier:
-            multiplier = tables.Multipliers.at(colour);
-            out.result2 = multiplier.toText(decimalSeparator);
-            break;
-        case Source::Tolerance: out.result3 = tables.ToleranceCodes.at(colour); break;
-        case Source::Voltage: out.result4 = std::string(tables.VoltageCodes.at(colour)); break;
-        case Source::FixedTolerance: out.result3 = text; break;
-        case Source::FixedVoltage: out.result4 = std::string(text); break;
+        case Source::Multiplier: multiplier = tables.Multipliers.at(colour); break;
+        case Source::Tolerance: out.tolerance = tables.Tolerances.at(colour); break;
+        case Source::Voltage: out.volts = tables.Voltages.at(colour); break;
+        case Source::FixedTolerance: out.tolerance = source.tolerance; break;
+        case Source::FixedVoltage: out.volts = source.volts; break;
         }
     }
-
-    out.edIzm = scale.baseUnit;
-    if (hasValue) {
-        out.rFull = scaledText(Decimal{digits, 0} * multiplier, scale, decimalSeparator);
-    } else {
-        out.result = "-";
-        out.rFull = "-";
-    }
+    out.multiplier = multiplier;
+    if (hasValue)
+        out.value = scaled(Decimal{digits, 0} * multiplier, scale);
+    else
+        out.digits.clear();
     return out;
+}
+
+ResultTexts texts(const Reading& reading, std::string_view decimalSeparator)
+{
+    ResultTexts out;
+    out.result = reading.digits.empty() ? "-" : reading.digits;
+    out.result2 = reading.multiplier.toText(decimalSeparator);
+    out.result3 = toleranceText(reading.tolerance);
+    if (reading.volts)
+        out.result4 = voltageText(*reading.volts);
+    out.rFull = reading.value ? reading.value->number.toText(decimalSeparator) + " " +
+                                    unitSymbol(reading.value->prefix, reading.value->unit)
+                              : "-";
+    out.edIzm = unitSymbol(reading.base.prefix, reading.base.unit);
+    return out;
+}
+
+ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount count,
+                   const BandSelection& bands, std::string_view decimalSeparator)
+{
+    return texts(read(tables, kind, count, bands), decimalSeparator);
 }
 
 void Tabl(DecoderView& view, const DecoderTables& tables)

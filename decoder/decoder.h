@@ -17,6 +17,33 @@ enum class BandCount { Three = 3, Four = 4, Five = 5 };
 // The stored colour of each band position; element 0 is band 1.
 using BandSelection = std::array<ColourIndex, 5>;
 
+// The units the code counts in, and a number of them at an SI prefix:
+// 4,7 at prefix 3 of ohms is 4,7 кОм.
+enum class Unit { Ohm, Farad, Henry };
+struct Quantity {
+    Decimal number;
+    int prefix = 0;  // the power of ten the prefix stands for: 3 kilo, -12 pico
+    Unit unit = Unit::Ohm;
+
+    bool operator==(const Quantity&) const = default;
+};
+
+// "кОм", "пФ", "мкГн".
+std::string unitSymbol(int prefix, Unit unit);
+
+// What the bands say, before any text: the result fields' texts and every
+// spoken word are made from this.
+struct Reading {
+    std::string digits;             // "047"; empty where a digit band holds gold or silver
+    Decimal multiplier;             // a power of ten, below one for gold and silver
+    std::optional<Quantity> value;  // scaled to a fitting prefix; none without digits
+    Quantity base;                  // the unit digits times multiplier count in (number 1)
+    Tolerance tolerance;
+    std::optional<int> volts;  // capacitance only; zero where the band states none
+
+    bool operator==(const Reading&) const = default;
+};
+
 enum class ResultField { Result, Result2, Result3, Result4, R_Full, Ed_Izm };
 
 // Everything one recomputation shows. `result4` is only produced for
@@ -53,7 +80,13 @@ enum class BandRole { None, FirstDigit, SecondDigit, ThirdDigit, Multiplier, Tol
 using BandRoles = std::array<BandRole, 5>;
 BandRoles bandRoles(ComponentKind kind, BandCount count);
 
-// The pure computation underneath Tabl.
+// What the bands say for a kind and band count.
+Reading read(const DecoderTables& tables, ComponentKind kind, BandCount count, const BandSelection& bands);
+
+// The fields' texts of a reading, numbers with the given decimal separator.
+ResultTexts texts(const Reading& reading, std::string_view decimalSeparator);
+
+// The pure computation underneath Tabl: texts(read(...)).
 ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount count,
                    const BandSelection& bands, std::string_view decimalSeparator);
 

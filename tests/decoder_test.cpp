@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "decoder.h"
+#include "words.h"
 
 namespace vexil {
 std::ostream& operator<<(std::ostream& os, const ResultTexts& t)
@@ -296,6 +297,67 @@ TEST(Decode, EveryReachableSelectionIsExact)
                         }
     }
     EXPECT_EQ(checked, 8 * 10 * 10 * 12 * 12 * 12);
+}
+
+// What a screen reader says of a reading: units and signs in full, the
+// plural a number takes, a decimal comma in every locale.
+TEST(Words, SayTheReadingInFull)
+{
+    struct SpokenCase {
+        ComponentKind kind;
+        BandCount count;
+        BandSelection bands;
+        const char* value;
+        const char* tolerance;
+        const char* voltage;  // "" where there is none
+    };
+    // clang-format off
+    const SpokenCase cases[] = {
+        {R, four, {Brown, Black, Black, Gold, White}, "10 ом", "5 процентов", ""},
+        {R, four, {Black, Brown, Black, Brown, White}, "1 ом", "1 процент", ""},
+        {R, four, {Black, Red, Black, Red, White}, "2 ома", "2 процента", ""},
+        {R, four, {Brown, Brown, Black, Green, White}, "11 ом", "0,5 процента", ""},
+        {R, four, {Red, Brown, Black, Blue, White}, "21 ом", "0,25 процента", ""},
+        {R, four, {Brown, Yellow, Black, Silver, White}, "14 ом", "10 процентов", ""},
+        {R, four, {Yellow, Violet, Red, Violet, White}, "4,7 килоома", "0,1 процента", ""},
+        {R, four, {Brown, Black, Green, Grey, White}, "1 мегаом", "30 или 0,1 процента", ""},
+        {R, five, {White, White, White, White, White}, "999000 мегаом", "плюс 80, минус 20 процентов", ""},
+        {R, four, {Red, Red, Red, Orange, White}, "2,2 килоома", "не указан", ""},
+        {R, three, {Brown, Black, Red, White, White}, "1 килоом", "плюс-минус 20 процентов", ""},
+        {R, five, {Brown, Black, Gold, Red, Brown}, "номинал не определен", "1 процент", ""},
+        {C, three, {Yellow, Violet, Red, White, White}, "4700 пикофарад", "плюс-минус 20 процентов", "500 вольт"},
+        {C, four, {Brown, Black, Orange, Black, White}, "10 нанофарад", "20 процентов", "50 вольт"},
+        {C, five, {Red, Red, Yellow, Gold, Black}, "0,22 микрофарада", "5 процентов", "не указано"},
+        {C, five, {Brown, Black, Brown, Gold, Red}, "100 пикофарад", "5 процентов", "20 вольт"},
+        {G, three, {Brown, Black, Brown, White, White}, "100 микрогенри", "20 процентов", ""},
+        {G, four, {Red, Red, Red, Gold, White}, "2,2 миллигенри", "5 процентов", ""},
+        {G, four, {Brown, Black, Green, Silver, White}, "1 генри", "10 процентов", ""},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const auto reading = read(tables, c.kind, c.count, c.bands);
+        EXPECT_EQ(words::value(reading.value), c.value);
+        EXPECT_EQ(words::tolerance(reading.tolerance), c.tolerance);
+        EXPECT_EQ(reading.volts ? words::voltage(*reading.volts) : "", c.voltage);
+    }
+
+    const auto unit = [](ComponentKind kind) { return words::unit(read(tables, kind, four, {}).base); };
+    EXPECT_EQ(unit(R), "ом");
+    EXPECT_EQ(unit(C), "пикофарад");
+    EXPECT_EQ(unit(G), "микрогенри");
+
+    const std::map<ColourIndex, std::string> multipliers{{Black, "умножить на 1"},
+                                                         {Orange, "умножить на тысячу"},
+                                                         {White, "умножить на миллиард"},
+                                                         {Gold, "разделить на 10"},
+                                                         {Silver, "разделить на 100"}};
+    for (const auto& [colour, said] : multipliers)
+        EXPECT_EQ(words::multiplier(tables.Multipliers.at(static_cast<std::size_t>(colour))), said);
+
+    // Fields follow the locale; speech keeps its comma.
+    const auto reading = read(tables, R, four, {Yellow, Violet, Red, Gold, White});
+    EXPECT_EQ(texts(reading, ".").rFull, "4.7 кОм");
+    EXPECT_EQ(words::value(reading.value), "4,7 килоома");
 }
 
 }  // namespace

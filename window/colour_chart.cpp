@@ -173,14 +173,17 @@ bool ColourChart::typed(const QString& text)
     // round the band.
     const auto at = std::find(shown.begin(), shown.end(), cursor_);
     const auto count = static_cast<std::ptrdiff_t>(shown.size());
-    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const auto named = [&](const Swatch* s) {
+        return fullColourName(s->colour()).startsWith(letter, Qt::CaseInsensitive);
+    };
+    for (std::ptrdiff_t step = 1; step < count; ++step) {
         auto* candidate = shown.at(static_cast<std::size_t>((at - shown.begin() + step) % count));
-        if (fullColourName(candidate->colour()).startsWith(letter, Qt::CaseInsensitive)) {
+        if (named(candidate)) {
             moveTo(candidate);
             return true;
         }
     }
-    emit edgeReached(Edge::NoSuchColour);
+    emit edgeReached(named(cursor_) ? Edge::NoOtherColour : Edge::NoSuchColour);
     return true;
 }
 

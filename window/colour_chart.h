@@ -42,7 +42,7 @@ public:
     void setBandRoles(const BandRoles& roles) { roles_ = roles; }
 
     // Where a key found nothing to do.
-    enum class Edge { TopOfBand, BottomOfBand, FirstBand, LastBand, NoSuchColour };
+    enum class Edge { TopOfBand, BottomOfBand, FirstBand, LastBand, NoSuchColour, NoOtherColour };
 
 signals:
     // The cursor moved while the chart has focus, or the chart took focus.

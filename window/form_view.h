@@ -4,7 +4,6 @@
 
 #include "decoder.h"
 
-class QLabel;
 class QWidget;
 
 namespace vexil {
@@ -25,9 +24,10 @@ public:
     virtual QString kindCaption() const = 0;
     virtual QString bandCountCaption() const = 0;
 
-    // A result field, and the caption over it that a sighted user reads for it.
+    // What the bands say now, before any text.
+    virtual Reading reading() const = 0;
+
     virtual ReadOnlyField* resultField(ResultField field) const = 0;
-    virtual QLabel* resultCaption(ResultField field) const = 0;
 
     virtual ColourChart* chart() const = 0;
 

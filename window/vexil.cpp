@@ -242,22 +242,19 @@ void Vexil::buildResults()
     Result4_Txt = made.at("Result4_Txt");
     Result4_Txt->hide();
 
-    // Each field with the caption a sighted user reads for it: the digits
-    // and their unit stand under "Номинал", the scaled value under "то есть".
     struct FieldLayout {
         ResultField field;
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
-        const char* caption;
     };
     const FieldLayout fields[] = {
-        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Label14"},
-        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Label14"},
-        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Label15"},
-        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter, "Label22"},
-        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Label16"},
-        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Result4_Txt"},
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
     };
     for (const auto& layout : fields) {
         auto* field = place(new ReadOnlyField(arialBold(), this), layout.name, layout.rect);
@@ -265,7 +262,6 @@ void Vexil::buildResults()
         setColour(field, QPalette::Base, kFieldBackground);
         const auto index = static_cast<std::size_t>(layout.field);
         resultFields_.at(index) = field;
-        resultCaptions_.at(index) = made.at(layout.caption);
     }
     resultField(ResultField::Result4)->hide();
 
@@ -380,11 +376,6 @@ Swatch* Vexil::swatch(int band, ColourIndex colour) const
 ReadOnlyField* Vexil::resultField(ResultField which) const
 {
     return resultFields_.at(static_cast<std::size_t>(which));
-}
-
-QLabel* Vexil::resultCaption(ResultField which) const
-{
-    return resultCaptions_.at(static_cast<std::size_t>(which));
 }
 
 QRadioButton* Vexil::selected(const std::array<QRadioButton*, 3>& group) const
@@ -582,6 +573,11 @@ BandCount Vexil::bandCount() const
     if (L4_En->isChecked())
         return BandCount::Four;
     return BandCount::Five;
+}
+
+Reading Vexil::reading() const
+{
+    return read(tables_, componentKind(), bandCount(), BandSelection_);
 }
 
 BandSelection Vexil::bandSelection() const

@@ -37,8 +37,8 @@ public:
     BandCount bandCount() const override;
     QString kindCaption() const override;
     QString bandCountCaption() const override;
+    Reading reading() const override;
     ReadOnlyField* resultField(ResultField field) const override;
-    QLabel* resultCaption(ResultField field) const override;
     ColourChart* chart() const override { return chart_; }
     QWidget* topLevel() const override { return window(); }
 
@@ -101,7 +101,6 @@ private:
     ColourChart* chart_ = nullptr;
 
     std::array<ReadOnlyField*, 6> resultFields_{};                 // indexed by ResultField
-    std::array<QLabel*, 6> resultCaptions_{};                      // the same
     std::array<Shape*, 5> stripes_{};                              // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };

@@ -1,0 +1,121 @@
+#include "words.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace vexil::words {
+
+namespace {
+
+// A word's forms after a number: one, two to four (and after a fraction),
+// five and more.
+struct Forms {
+    std::string_view one;
+    std::string_view few;
+    std::string_view many;
+};
+
+std::string counted(const std::string& number, const Forms& forms)
+{
+    std::string_view form = forms.many;
+    if (std::any_of(number.begin(), number.end(), [](char c) { return c < '0' || c > '9'; })) {
+        form = forms.few;
+    } else if (!number.empty()) {
+        const int lastTwo = std::stoi(number.substr(number.size() - std::min<std::size_t>(2, number.size())));
+        const int last = lastTwo % 10;
+        if (lastTwo < 11 || lastTwo > 14) {
+            if (last == 1)
+                form = forms.one;
+            else if (last >= 2 && last <= 4)
+                form = forms.few;
+        }
+    }
+    return number + " " + std::string(form);
+}
+
+constexpr Forms kPercent{"процент", "процента", "процентов"};
+constexpr Forms kVolt{"вольт", "вольта", "вольт"};
+
+Forms unitForms(Unit unit)
+{
+    switch (unit) {
+    case Unit::Farad: return {"фарад", "фарада", "фарад"};
+    case Unit::Henry: return {"генри", "генри", "генри"};
+    case Unit::Ohm: break;
+    }
+    return {"ом", "ома", "ом"};
+}
+
+std::string_view prefix(int power)
+{
+    switch (power) {
+    case -12: return "пико";
+    case -9: return "нано";
+    case -6: return "микро";
+    case -3: return "милли";
+    case 3: return "кило";
+    case 6: return "мега";
+    default: return "";
+    }
+}
+
+std::string prefixed(std::string_view form, int power)
+{
+    return std::string(prefix(power)) + std::string(form);
+}
+
+}  // namespace
+
+std::string number(const Decimal& value)
+{
+    return value.toText(",");
+}
+
+std::string value(const std::optional<Quantity>& value)
+{
+    if (!value)
+        return "номинал не определен";
+    const auto forms = unitForms(value->unit);
+    const auto one = prefixed(forms.one, value->prefix);
+    const auto few = prefixed(forms.few, value->prefix);
+    const auto many = prefixed(forms.many, value->prefix);
+    return counted(number(value->number), {one, few, many});
+}
+
+std::string unit(const Quantity& base)
+{
+    return prefixed(unitForms(base.unit).many, base.prefix);
+}
+
+std::string multiplier(const Decimal& multiplier)
+{
+    static constexpr std::array<std::string_view, 10> kTimes{
+        "1",         "10",      "100",          "тысячу",        "10 тысяч",
+        "100 тысяч", "миллион", "10 миллионов", "100 миллионов", "миллиард"};
+    // Every multiplier of the code is a power of ten.
+    const int power =
+        multiplier.exponent() + static_cast<int>(std::to_string(multiplier.mantissa()).size()) - 1;
+    if (power < 0)
+        return "разделить на " + std::string(power == -1 ? "10" : "100");
+    return "умножить на " + std::string(kTimes.at(static_cast<std::size_t>(std::min(power, 9))));
+}
+
+std::string tolerance(const Tolerance& tolerance)
+{
+    if (!tolerance.stated())
+        return "не указан";
+    if (tolerance.alternative != Decimal{})
+        return number(tolerance.plus) + " или " + counted(number(tolerance.alternative), kPercent);
+    if (!tolerance.symmetric())
+        return "плюс " + number(tolerance.plus) + ", минус " + counted(number(tolerance.minus), kPercent);
+    // Without a letter it is the three-band default, written "+-20%".
+    return (tolerance.letter != 0 ? "" : "плюс-минус ") + counted(number(tolerance.plus), kPercent);
+}
+
+std::string voltage(int volts)
+{
+    return volts == 0 ? "не указано" : counted(std::to_string(volts), kVolt);
+}
+
+}  // namespace vexil::words
