@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "chart_band.h"
 #include "form_view.h"
@@ -36,11 +37,11 @@ Announcer::Announcer(QWidget& form)
     connect(chart, &ColourChart::edgeReached, this, &Announcer::edgeReached);
     // Connected after the form's own handlers, so these come after them.
     for (auto* swatch : form.findChildren<Swatch*>())
-        connect(swatch, &Swatch::clicked, this, &Announcer::choiceMade);
+        connect(swatch, &Swatch::clicked, this, [this, swatch] { choiceMade(swatch->band()); });
     for (auto* option : form.findChildren<QRadioButton*>()) {
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                choiceMade();
+                choiceMade(0);
         });
     }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
@@ -74,9 +75,22 @@ QAccessibleInterface* Announcer::focusObject() const
 
 void Announcer::carryResult(QObject* object)
 {
-    carried() = {object, newResult()};
-    speaker::sayWith(QAccessible::queryAccessibleInterface(object), carried().text);
+    carry(object, newResult());
     choicePending_ = false;
+}
+
+void Announcer::carry(QObject* object, const QString& text)
+{
+    carried() = {object, text};
+    speaker::sayWith(QAccessible::queryAccessibleInterface(object), text);
+    // Once said with the object, it is not its description: where-am-I
+    // would read it again, stale.
+    QTimer::singleShot(kCarriedFor, this, [object = QPointer<QObject>(object), text] {
+        if (object == nullptr || carried().object != object || carried().text != text)
+            return;
+        carried() = {};
+        speaker::sayWith(QAccessible::queryAccessibleInterface(object), QString());
+    });
 }
 
 // Qt tells this before its focus event goes out: an arrow key among the
@@ -99,8 +113,22 @@ void Announcer::cursorMoved(Swatch* swatch)
     if (!speaker::listening())
         return;
     carried() = {};
-    if (choicePending_)
-        carryResult(swatch);
+    // A digit typed goes on from its band to the next: while that band
+    // still changes the value, the number is not yet whole, and its result
+    // waits.
+    const auto next = form_.chart()->bandRole(swatch->band());
+    if (choicePending_ && chosenBand_ != 0 && chosenBand_ != swatch->band() && next != BandRole::Tolerance &&
+        next != BandRole::Voltage && next != BandRole::None)
+        choicePending_ = false;
+    // The chart's keys are told once a run, as the cursor first shows.
+    QString pending = choicePending_ ? newResult() : QString();
+    choicePending_ = false;
+    if (!keysTold_) {
+        keysTold_ = true;
+        pending = pending.isEmpty() ? speech::keys() : pending + QStringLiteral(". ") + speech::keys();
+    }
+    if (!pending.isEmpty())
+        carry(swatch, pending);
     // The band that holds the cursor reads as selected.
     QString enteredBand;
     if (swatch->band() != cursorBand_) {
@@ -115,8 +143,9 @@ void Announcer::cursorMoved(Swatch* swatch)
     speaker::cursorMoved(QAccessible::queryAccessibleInterface(swatch), enteredBand);
 }
 
-void Announcer::choiceMade()
+void Announcer::choiceMade(int band)
 {
+    chosenBand_ = band;
     if (!speaker::listening())
         return;
     carried() = {};

@@ -38,13 +38,17 @@ private:
     // What the screen reader follows now: the focused widget, or in the
     // chart the swatch under its cursor.
     QAccessibleInterface* focusObject() const;
-    void choiceMade();
+    // A colour chosen in band 1..5, or an option (0).
+    void choiceMade(int band);
     void focusChanged(QWidget* now);
     void cursorMoved(Swatch* swatch);
     void edgeReached(ColourChart::Edge edge);
     void settle();
     // The pending result goes with `object`, about to take the focus.
     void carryResult(QObject* object);
+    // `text` goes with `object`, for as long as it takes to be said.
+    void carry(QObject* object, const QString& text);
+    static constexpr int kCarriedFor = 1000;  // ms
     // The result as it is to be said now: what changed since it was last.
     QString newResult();
 
@@ -53,6 +57,8 @@ private:
     bool choicePending_ = false;  // a result not yet said
     bool settling_ = false;
     int cursorBand_ = 0;
+    bool keysTold_ = false;
+    int chosenBand_ = 0;  // where the pending choice was made
     speech::Result lastSaid_;
 };
 

@@ -20,7 +20,7 @@ bool say(QAccessibleInterface* focus, const QString& text);
 // Says `text` as the screen reader presents `next`, which takes the focus
 // right after: where one key moves the focus and changes the result, one
 // utterance says both, and neither cuts the other short. (`next` also
-// carries it as its description meanwhile.)
+// carries it as its description meanwhile; an empty `text` takes it away.)
 void sayWith(QAccessibleInterface* next, const QString& text);
 
 // The chart's cursor moved onto `swatch`, into the band named `band`

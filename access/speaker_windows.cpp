@@ -75,6 +75,8 @@ bool say(QAccessibleInterface*, const QString& text)
 // Once the focus event has gone out.
 void sayWith(QAccessibleInterface*, const QString& text)
 {
+    if (text.isEmpty())  // nothing carried any more: a notification is not kept
+        return;
     QMetaObject::invokeMethod(
         qApp, [text] { say(nullptr, text); }, Qt::QueuedConnection);
 }

@@ -1,5 +1,7 @@
 #include "speech.h"
 
+#include <QStringList>
+
 #include "colour_text.h"
 #include "form_view.h"
 #include "words.h"
@@ -52,12 +54,18 @@ QString field(const FormView& form, ResultField which)
 
 QString said(const Result& now, const Result* before)
 {
-    QString phrase = now.value;
+    QStringList parts;
+    const bool valueChanged = before == nullptr || now.value != before->value;
+    if (valueChanged)
+        parts << now.value;
     if (before == nullptr || now.tolerance != before->tolerance)
-        phrase += QStringLiteral(", допуск ") + now.tolerance;
+        parts << QStringLiteral("допуск ") + now.tolerance;
     if (!now.voltage.isEmpty() && (before == nullptr || now.voltage != before->voltage))
-        phrase += QStringLiteral(", напряжение ") + now.voltage;
-    return phrase;
+        parts << QStringLiteral("напряжение ") + now.voltage;
+    // The same colour chosen again changes nothing: the value confirms it.
+    if (parts.isEmpty())
+        parts << now.value;
+    return parts.join(QStringLiteral(", "));
 }
 
 QString result(const FormView& form)
@@ -112,7 +120,12 @@ QString colour(ColourIndex colour, BandRole role)
 
 QString chart()
 {
-    return QStringLiteral("Таблица цветов: цифры, буквы, стрелки");
+    return QStringLiteral("Таблица цветов");
+}
+
+QString keys()
+{
+    return QStringLiteral("цифры, буквы, стрелки");
 }
 
 QString cue(ColourChart::Edge edge)

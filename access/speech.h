@@ -25,8 +25,9 @@ struct Result {
 Result resultOf(const FormView& form);
 
 // "4,7 килоома, допуск 5 процентов, напряжение 50 вольт"; after `before`,
-// the value and only what else changed: while the bands of the digits are
-// chosen, the tolerance need not be heard again each time.
+// only what changed: while the bands of the digits are chosen, the
+// tolerance need not be heard again each time, nor the value once the
+// tolerance is chosen.
 QString said(const Result& now, const Result* before = nullptr);
 
 // A result field's name and its value in words: "Номинал: 4,7 килоома",
@@ -46,8 +47,9 @@ QString band(BandRole role);
 // умножить на 100", "Золотой, 5 процентов".
 QString colour(ColourIndex colour, BandRole role);
 
-// The colour chart, with the keys that work there.
+// The colour chart, and the keys that work there (said once a run).
 QString chart();
+QString keys();
 
 // A short cue where a key finds nothing to do.
 QString cue(ColourChart::Edge edge);

@@ -5,11 +5,16 @@ and every key it saw; no speech server is needed. 4,7 кОм 5 % is decoded by
 typing, in ten keys: Tab, Left (four bands), Shift+Tab twice (the chart),
 4, 7, 2 (digits choose and go on), З twice (typed with the Latin key at its
 place on the Russian layout: Зеленый, then Золотой), Space. Then arrow
-steps, an edge, and where-am-I (KP_Enter).
+steps, an edge, where-am-I (KP_Enter), and Tab through the result fields.
+Vexil and Orca both run in LOCALE: speech is Russian with a decimal comma
+in any.
 
 Run as: scripts/with-xvfb dbus-run-session -- tests/orca_e2e.py VEXIL [LOCALE]
 Exits 77 (skipped) when Orca is not installed. Where espeak-ng and sox are
-installed, it also says how long the decode's speech lasts (voice ru)."""
+installed, it times every phrase Orca speaks after a key, its own words
+and none of its key echo (voice ru, default rate), and holds them to what
+they take now: none over 4 s, the decode at most 47 s, where-am-I (which
+Orca 43 ends with the focused swatch and its place) at most 12 s."""
 import os
 import re
 import shutil
@@ -40,7 +45,7 @@ for _ in range(300):
         break
     time.sleep(0.1)
 time.sleep(1)
-app = subprocess.Popen([VEXIL], env=dict(env, LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8"))
+app = subprocess.Popen([VEXIL], env=env)
 window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
                         capture_output=True, text=True, check=True).stdout.split()[0]
 subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
@@ -49,14 +54,18 @@ time.sleep(2)
 # Each key, and what must be heard after it (a phrase begins an utterance).
 DECODE = [("Tab", []), ("Left", ["4, 2 из 3", "99000 мегаом"]), ("shift+Tab", []),
           ("shift+Tab", ["Таблица цветов", "Первая цифра", "Белый, 9"]),
-          ("4", ["Вторая цифра", "Белый, 9", "49000 мегаом"]), ("7", ["Множитель", "47000 мегаом"]),
+          ("4", ["Вторая цифра", "Белый, 9"]), ("7", ["Множитель", "Белый, умножить"]),
           ("2", ["Допуск", "4,7 килоома"]), ("p", ["Зеленый, 0,5 процента"]), ("p", ["Золотой, 5 процентов"]),
-          ("space", ["4,7 килоома, допуск 5 процентов"])]
+          ("space", ["допуск 5 процентов"])]
 STEPS = [("Up", ["Черный, 20 процентов"]), ("Down", ["Золотой, 5 процентов"]),
          ("Left", ["Множитель", "Красный, умножить на 100"]), ("Right", ["Допуск", "Золотой, 5 процентов"]),
          ("Right", ["последняя полоса"])]
 WHERE_AM_I = [("KP_Enter", ["Сопротивление, 4 полосы: 4,7 килоома, допуск 5 процентов"])]
-for keys in (DECODE, STEPS, WHERE_AM_I):
+# From the chart round to the options, then the fields: each its own name
+# and its value in words.
+FIELDS = [("Tab", []), ("Tab", []), ("Tab", ["Цифры: 47"]), ("Tab", ["Единица: ом"]), ("Tab", ["Множитель: 100"]),
+          ("Tab", ["Номинал: 4,7 килоома"]), ("Tab", ["Допуск: 5 процентов"])]
+for keys in (DECODE, STEPS, WHERE_AM_I, FIELDS):
     for key, _ in keys:
         subprocess.run(["xdotool", "key", key], check=True)
         time.sleep(1)
@@ -66,20 +75,25 @@ orca.terminate()  # which writes out the rest of its log
 orca.wait(10)
 
 # What was said after each key, in order: the log's lines between the key's
-# processing and the next's. Shift's own press goes with the key it shifts.
+# processing and the next's, less Orca's echo of the key itself (said while
+# it processes the key). Shift's own press goes with the key it shifts.
 said = [("", [])]
+echoing = False
 with open(log, encoding="utf-8", errors="replace") as f:
     for line in f:
         if m := re.search(r"^vvvvv PROCESS ATSPI_KEY_PRESSED_EVENT: '(.*?)'", line):
+            echoing = True
             if said[-1][0] in ("Shift_L", "Shift_R"):
                 said[-1] = (m.group(1), said[-1][1])
             else:
                 said.append((m.group(1), []))
-        elif m := re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", line):
+        elif re.search(r"^\^\^\^\^\^ PROCESS ATSPI_KEY_PRESSED_EVENT", line):
+            echoing = False
+        elif (m := re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", line)) and not echoing:
             said[-1][1].append(m.group(1).strip())
 
 failures = 0
-keys = DECODE + STEPS + WHERE_AM_I
+keys = DECODE + STEPS + WHERE_AM_I + FIELDS
 presses = said[1:]
 if len(presses) != len(keys):
     print(f"FAIL: Orca saw {len(presses)} keys, {len(keys)} were pressed")
@@ -91,21 +105,42 @@ for (key, expected), (seen, heard) in zip(keys, presses):
     # short, and never the result.
     results = [h for h in heard if re.search(r"(ом|фарад|генри)\b", h)] if step else []
     long = step and sum(len(h) for h in heard) > 45
-    ok = not missing and not results and not long
+    # A field says no code letter, abbreviated unit, sign or Latin letter
+    # of its own (Orca's role words aside), and no decimal point.
+    written = [h for h in heard if (key, expected) in FIELDS and expected and h.startswith(expected[0].split(":")[0])
+               and re.search(r"[A-Za-z%]|кОм|пФ|\d\.\d", h.split(" label")[0])]
+    # Where-am-I gives the whole state once: no result of a choice after it.
+    if (key, expected) in WHERE_AM_I:
+        results = [h for h in heard if re.search(r"(ом|фарад|генри)\b", h)][1:]
+    ok = not missing and not results and not long and not written
     failures += not ok
     print(f"{'ok  ' if ok else 'FAIL'} {key} ({seen}): {' | '.join(heard)}" +
           (f"  -- missing {missing}" if missing else "") + (f"  -- a result {results}" if results else "") +
-          ("  -- too long" if long else ""))
+          ("  -- too long" if long else "") + (f"  -- as written {written}" if written else ""))
 
-# How long the decode's speech lasts, from the window's first words to the
-# last result.
+# How long it all is heard, phrase by phrase, from the window's first words
+# to where-am-I.
 if shutil.which("espeak-ng") and shutil.which("soxi"):
-    decode = [h for s in said[:len(DECODE) + 1] for h in s[1]]
-    decode = decode[next(i for i, h in enumerate(decode) if "Vexil" in h):]
-    seconds = 0.0
     wav = os.path.join(home, "utterance.wav")
-    for h in decode:
-        subprocess.run(["espeak-ng", "-v", "ru", "-w", wav, h], check=True, capture_output=True)
-        seconds += float(subprocess.run(["soxi", "-D", wav], capture_output=True, text=True).stdout)
-    print(f"the decode: {len(DECODE)} keys, {seconds:.1f} s of speech (espeak-ng, voice ru)")
+
+    def seconds(phrase):
+        subprocess.run(["espeak-ng", "-v", "ru", "-w", wav, phrase], check=True, capture_output=True)
+        return float(subprocess.run(["soxi", "-D", wav], capture_output=True, text=True).stdout)
+
+    start = next(i for i, (_, heard) in enumerate(said) if any("Vexil" in h for h in heard))
+    first = said[start][1][next(i for i, h in enumerate(said[start][1]) if "Vexil" in h):]
+    decode = [first] + [heard for _, heard in said[start + 1:len(DECODE) + 1]]
+    where_am_i = said[len(DECODE + STEPS) + 1][1]
+    total = 0.0
+    for phrases in decode:
+        for h in phrases:
+            total += (t := seconds(h))
+            if t > 4.0:
+                print(f"FAIL over 4 s: {h} ({t:.1f} s)")
+                failures += 1
+    asked = sum(seconds(h) for h in where_am_i)
+    print(f"the decode: {len(DECODE)} keys, {total:.1f} s of speech, where-am-I {asked:.1f} s (espeak-ng, voice ru)")
+    if total > 47.0 or asked > 12.0:
+        print("FAIL: the decode over 47 s, or where-am-I over 12 s")
+        failures += 1
 sys.exit(1 if failures else 0)
