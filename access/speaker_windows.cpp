@@ -9,6 +9,8 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
+#include "product.h"
+
 namespace vexil::speaker {
 
 namespace {
@@ -63,7 +65,8 @@ bool say(QAccessibleInterface*, const QString& text)
         return false;
     BSTR display =
         SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.utf16()), static_cast<UINT>(text.size()));
-    BSTR activity = SysAllocString(L"org.vexil.Vexil.result");
+    const QString id = QString::fromLatin1(product::kAppId) + QStringLiteral(".result");
+    BSTR activity = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(id.utf16()), static_cast<UINT>(id.size()));
     const HRESULT raised =
         api.raiseNotification(provider, kActionCompleted, kImportantMostRecent, display, activity);
     SysFreeString(activity);

@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "product.h"
 #include "vexil.h"
 
 namespace {
@@ -45,7 +46,7 @@ int startup(bool floor)
     std::unique_ptr<QWidget> window;
     if (floor) {
         window = std::make_unique<QWidget>();
-        window->setFixedSize(441, 407);
+        window->setFixedSize(vexil::product::kWidth, vexil::product::kHeight);
         new QLabel(QStringLiteral("Номинал"), window.get());
         (new QLineEdit(QStringLiteral("999000 МОм"), window.get()))->move(0, 20);
         (new QRadioButton(QStringLiteral("Сопротивление"), window.get()))->move(0, 50);

@@ -5,9 +5,9 @@ set(VEXIL_QT_WASM_RECIPE "" CACHE FILEPATH
 
 install(FILES $<TARGET_FILE_DIR:Vexil>/vexil.js $<TARGET_FILE_DIR:Vexil>/vexil.wasm
               ${QT6_INSTALL_PREFIX}/plugins/platforms/qtloader.js
-              shell/web/index.html
+              ${PROJECT_BINARY_DIR}/shell/web/index.html
         DESTINATION .)
-install(FILES ${PROJECT_BINARY_DIR}/data/icons/32x32/org.vexil.Vexil.png DESTINATION . RENAME favicon.png)
+install(FILES ${PROJECT_BINARY_DIR}/data/icons/32x32/${VEXIL_APP_ID}.png DESTINATION . RENAME favicon.png)
 
 # Qt is LGPL-3, linked statically: its licence texts, its exact source and
 # how it was built, so that a user can relink the program with another Qt;

@@ -40,6 +40,8 @@ set(CPACK_PACKAGE_NAME Vexil)
 set(CPACK_PACKAGE_VENDOR "The Vexil developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_VEXIL_VERSION_QUAD ${VEXIL_VERSION_QUAD})  # for the installer's own version resource
+set(CPACK_VEXIL_RUNNING_MUTEX ${VEXIL_RUNNING_MUTEX})  # how the installer finds a running Vexil
+set(CPACK_VEXIL_TITLE ${VEXIL_TITLE})
 set(CPACK_PACKAGE_FILE_NAME vexil-${PROJECT_VERSION}-win64)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/shell/vexil.ico)

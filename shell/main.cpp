@@ -6,6 +6,7 @@
 #include "fixed_size.h"
 #include "frame.h"
 #include "platform.h"
+#include "product.h"
 #include "vexil.h"
 
 int main(int, char* argv[])
@@ -21,9 +22,9 @@ int main(int, char* argv[])
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Vexil"));
-    QApplication::setApplicationVersion(QStringLiteral(VEXIL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(vexil::product::kVersion));
     // Ties the running window to its desktop entry (the Wayland app id).
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vexil.Vexil"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vexil::product::kAppId));
     vexil::markRunning();
 
     vexil::installAccessibility();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "product.h"
+
 namespace vexil {
 
 // Windows always has a display, and draws the title bar itself.
@@ -15,7 +17,7 @@ std::optional<Display> chooseDisplay()
 // files, which Windows keeps locked while it runs.
 void markRunning()
 {
-    CreateMutexW(nullptr, FALSE, L"org.vexil.Vexil.running");
+    CreateMutexA(nullptr, FALSE, product::kRunningMutex);
 }
 
 }  // namespace vexil

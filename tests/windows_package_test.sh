@@ -48,7 +48,7 @@ starts() {
 # The zip, unpacked into an empty folder, runs from there.
 mkdir "$tmp/portable"
 unzip -q "$zip" -d "$tmp/portable"
-starts "$tmp/portable/vexil-2.00-win64/Vexil.exe"
+starts "$tmp/portable/vexil-$version-win64/Vexil.exe"
 
 # The installer, in a fresh prefix: silently, for this user only.
 export WINEPREFIX=$tmp/prefix

@@ -14,6 +14,7 @@
 #include "group_frame.h"
 #include "keyboard.h"
 #include "look.h"
+#include "product.h"
 #include "read_only_field.h"
 #include "shape.h"
 #include "swatch.h"
@@ -135,11 +136,13 @@ QString indexedName(const char* stem, int number)
 Vexil::Vexil(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Vexil"));
-    setWindowTitle(QStringLiteral("Vexil...!"));
+    setWindowTitle(QString::fromLatin1(product::kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(toPixels({0, 0, 6615, 6105}).size());
+    constexpr QRect kClientArea = toPixels({0, 0, 6615, 6105});
+    static_assert(kClientArea.width() == product::kWidth && kClientArea.height() == product::kHeight);
+    setFixedSize(kClientArea.size());
     // The layout reads left to right, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
 

@@ -7,13 +7,14 @@
 #include <QRadioButton>
 
 #include "faces.h"
+#include "product.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(vexil::layoutFaces("Arial").front()));
     auto* window = new QWidget;  // lives as long as the page
-    window->setFixedSize(441, 407);
+    window->setFixedSize(vexil::product::kWidth, vexil::product::kHeight);
     new QLabel(QStringLiteral("Номинал"), window);
     (new QLineEdit(QStringLiteral("999000 МОм"), window))->move(0, 20);
     (new QRadioButton(QStringLiteral("Сопротивление"), window))->move(0, 50);

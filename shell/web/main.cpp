@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include "accessibility.h"
+#include "product.h"
 #include "vexil.h"
 
 namespace {
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexil"));
-    QApplication::setApplicationVersion(QStringLiteral(VEXIL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(vexil::product::kVersion));
 
     vexil::installAccessibility();
     // Lives as long as the page: the browser's event loop runs after main()
