@@ -27,10 +27,10 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (const auto* form = dynamic_cast<const FormView*>(widget))
-        return new FormAccessible(widget, *form);
-    if (const auto* form = widget->isWindow() ? formShownBy(widget) : nullptr)
-        return new FrameAccessible(widget, *form);
+    if (auto* form = qobject_cast<FormView*>(widget))
+        return new FormAccessible(form);
+    if (auto* form = widget->isWindow() ? formFramedBy(widget) : nullptr)
+        return new FrameAccessible(widget, form);
     if (auto* swatch = qobject_cast<Swatch*>(widget))
         return new SwatchAccessible(swatch);
     if (auto* chart = qobject_cast<ColourChart*>(widget))
@@ -54,7 +54,7 @@ void installAccessibility()
     QAccessible::installFactory(factory);
 }
 
-void reportAccessibleChanges(QWidget& form)
+void reportAccessibleChanges(FormView& form)
 {
     new Announcer(form);
 }

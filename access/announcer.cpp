@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QRadioButton>
 #include <QTimer>
 
 #include "chart_band.h"
@@ -29,21 +28,15 @@ Carried& carried()
 
 }  // namespace
 
-Announcer::Announcer(QWidget& form)
-    : QObject(&form), widget_(form), form_(dynamic_cast<const FormView&>(form))
+Announcer::Announcer(FormView& form) : QObject(&form), form_(form)
 {
     auto* chart = form_.chart();
     connect(chart, &ColourChart::cursorMoved, this, &Announcer::cursorMoved);
     connect(chart, &ColourChart::edgeReached, this, &Announcer::edgeReached);
-    // Connected after the form's own handlers, so these come after them.
-    for (auto* swatch : form.findChildren<Swatch*>())
-        connect(swatch, &Swatch::clicked, this, [this, swatch] { choiceMade(swatch->band()); });
-    for (auto* option : form.findChildren<QRadioButton*>()) {
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                choiceMade(0);
-        });
-    }
+    connect(&form_, &FormView::recomputed, this, &Announcer::choiceMade);
+    // Where a colour was chosen: a typed digit goes on from there.
+    for (auto* swatch : form_.swatches())
+        connect(swatch, &Swatch::clicked, this, [this, swatch] { chosenBand_ = swatch->band(); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
     lastSaid_ = speech::resultOf(form_);
     speaker::stateChanged(speech::state(form_));
@@ -65,7 +58,7 @@ QString Announcer::carriedBy(const QObject* object)
 QAccessibleInterface* Announcer::focusObject() const
 {
     QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || focus->window() != widget_.window())
+    if (focus == nullptr || focus->window() != form_.window())
         return nullptr;
     if (const auto* chart = qobject_cast<const ColourChart*>(focus);
         chart != nullptr && chart->cursor() != nullptr)
@@ -97,7 +90,7 @@ void Announcer::carry(QObject* object, const QString& text)
 // options clicks the next option, then focuses it.
 void Announcer::focusChanged(QWidget* now)
 {
-    if (!speaker::listening() || now == nullptr || now->window() != widget_.window())
+    if (!speaker::listening() || now == nullptr || now->window() != form_.window())
         return;
     carried() = {};
     // In the chart the swatch under the cursor takes the focus next.
@@ -143,9 +136,8 @@ void Announcer::cursorMoved(Swatch* swatch)
     speaker::cursorMoved(QAccessible::queryAccessibleInterface(swatch), enteredBand);
 }
 
-void Announcer::choiceMade(int band)
+void Announcer::choiceMade()
 {
-    chosenBand_ = band;
     if (!speaker::listening())
         return;
     carried() = {};
@@ -161,6 +153,7 @@ void Announcer::choiceMade(int band)
 void Announcer::settle()
 {
     settling_ = false;
+    chosenBand_ = 0;
     speaker::stateChanged(speech::state(form_));
     if (!choicePending_)
         return;

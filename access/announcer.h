@@ -28,7 +28,7 @@ class Announcer : public QObject {
     Q_OBJECT
 
 public:
-    explicit Announcer(QWidget& form);
+    explicit Announcer(FormView& form);
 
     // The result `object` carries while the screen reader presents it, as
     // its description; empty for anything else.
@@ -38,8 +38,7 @@ private:
     // What the screen reader follows now: the focused widget, or in the
     // chart the swatch under its cursor.
     QAccessibleInterface* focusObject() const;
-    // A colour chosen in band 1..5, or an option (0).
-    void choiceMade(int band);
+    void choiceMade();
     void focusChanged(QWidget* now);
     void cursorMoved(Swatch* swatch);
     void edgeReached(ColourChart::Edge edge);
@@ -52,13 +51,12 @@ private:
     // The result as it is to be said now: what changed since it was last.
     QString newResult();
 
-    QWidget& widget_;
-    const FormView& form_;
+    FormView& form_;
     bool choicePending_ = false;  // a result not yet said
     bool settling_ = false;
     int cursorBand_ = 0;
     bool keysTold_ = false;
-    int chosenBand_ = 0;  // where the pending choice was made
+    int chosenBand_ = 0;  // the band of the swatch chosen last, until settled
     speech::Result lastSaid_;
 };
 

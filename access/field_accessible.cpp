@@ -14,7 +14,7 @@ constexpr ResultField kResultFields[] = {ResultField::Result, ResultField::Ed_Iz
                                          ResultField::R_Full, ResultField::Result3, ResultField::Result4};
 
 // Which result field a widget is, if any.
-std::optional<ResultField> fieldOf(const QWidget* widget)
+std::optional<ResultField> fieldOf(QWidget* widget)
 {
     const auto* form = formOf(widget);
     for (auto field : kResultFields) {

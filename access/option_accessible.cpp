@@ -3,20 +3,41 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <optional>
+
 #include "announcer.h"
+#include "form_view.h"
+#include "group_frame.h"
 #include "tree.h"
 
 namespace vexil {
 
 namespace {
 
+// The group of options `member` is: its frame, or one of its options.
+std::optional<FormView::OptionGroup> groupOf(QWidget* member)
+{
+    const auto* form = formOf(member);
+    if (form == nullptr)
+        return std::nullopt;
+    for (const auto& group : form->optionGroups()) {
+        if (group.frame == member ||
+            std::find(group.options.begin(), group.options.end(), member) != group.options.end())
+            return group;
+    }
+    return std::nullopt;
+}
+
 // The options a group shows, in their order.
-QList<QRadioButton*> shownOptions(const QWidget* group)
+QList<QRadioButton*> shownOptions(QWidget* member)
 {
     QList<QRadioButton*> shown;
-    for (auto* option : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-        if (!option->isHidden())
-            shown << option;
+    if (const auto group = groupOf(member)) {
+        for (auto* option : group->options) {
+            if (!option->isHidden())
+                shown << option;
+        }
     }
     return shown;
 }
@@ -29,8 +50,8 @@ QString GroupAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
-    const auto* title = widget()->findChild<QLabel*>();
-    return title != nullptr ? title->text() : QString();
+    const auto group = groupOf(widget());
+    return group ? group->title->text() : QString();
 }
 
 int GroupAccessible::childCount() const
@@ -61,7 +82,7 @@ QString OptionAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name: {
-        const auto shown = shownOptions(widget()->parentWidget());
+        const auto shown = shownOptions(widget());
         return QStringLiteral("%1, %2 из %3")
             .arg(option()->text())
             .arg(shown.indexOf(option()) + 1)

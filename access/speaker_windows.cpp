@@ -66,7 +66,8 @@ bool say(QAccessibleInterface*, const QString& text)
     BSTR display =
         SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.utf16()), static_cast<UINT>(text.size()));
     const QString id = QString::fromLatin1(product::kAppId) + QStringLiteral(".result");
-    BSTR activity = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(id.utf16()), static_cast<UINT>(id.size()));
+    BSTR activity =
+        SysAllocStringLen(reinterpret_cast<const OLECHAR*>(id.utf16()), static_cast<UINT>(id.size()));
     const HRESULT raised =
         api.raiseNotification(provider, kActionCompleted, kImportantMostRecent, display, activity);
     SysFreeString(activity);

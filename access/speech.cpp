@@ -4,6 +4,7 @@
 
 #include "colour_text.h"
 #include "form_view.h"
+#include "read_only_field.h"
 #include "words.h"
 
 namespace vexil::speech {
@@ -33,23 +34,24 @@ Result resultOf(const FormView& form)
 QString field(const FormView& form, ResultField which)
 {
     const Reading reading = form.reading();
+    QString value;
     switch (which) {
     case ResultField::Result:
-        return reading.digits.empty() ? QStringLiteral("Цифр нет")
-                                      : QStringLiteral("Цифры: ") + spoken(reading.digits);
-    case ResultField::Ed_Izm: return QStringLiteral("Единица: ") + spoken(words::unit(reading.base));
-    case ResultField::Result2:
-        return QStringLiteral("Множитель: ") + spoken(words::number(reading.multiplier));
+        value = reading.digits.empty() ? QStringLiteral("нет") : spoken(reading.digits);
+        break;
+    case ResultField::Ed_Izm: value = spoken(words::unit(reading.base)); break;
+    case ResultField::Result2: value = spoken(words::number(reading.multiplier)); break;
     case ResultField::R_Full:
-        return reading.value ? QStringLiteral("Номинал: ") + spoken(words::value(reading.value))
-                             : QStringLiteral("Номинал не определен");
-    case ResultField::Result3:
-        return QStringLiteral("Допуск: ") + spoken(words::tolerance(reading.tolerance));
+        value = reading.value ? spoken(words::value(reading.value)) : QStringLiteral("не определен");
+        break;
+    case ResultField::Result3: value = spoken(words::tolerance(reading.tolerance)); break;
     case ResultField::Result4:
-        return reading.volts ? QStringLiteral("Напряжение: ") + spoken(words::voltage(*reading.volts))
-                             : QStringLiteral("Напряжение");
+        if (reading.volts)
+            value = spoken(words::voltage(*reading.volts));
+        break;
     }
-    return {};
+    const QString name = form.resultField(which)->accessibleName();
+    return value.isEmpty() ? name : name + QStringLiteral(": ") + value;
 }
 
 QString said(const Result& now, const Result* before)

@@ -13,22 +13,20 @@
 namespace vexil {
 
 // The form an object belongs to: itself or its nearest ancestor.
-inline const FormView* formOf(const QObject* object)
+inline FormView* formOf(QObject* object)
 {
     for (; object != nullptr; object = object->parent()) {
-        if (const auto* form = dynamic_cast<const FormView*>(object))
+        if (auto* form = qobject_cast<FormView*>(object))
             return form;
     }
     return nullptr;
 }
 
-// The form a top-level window shows: itself, or the one its frame holds.
-inline const FormView* formShownBy(const QWidget* window)
+// The form a top-level window frames.
+inline FormView* formFramedBy(const QWidget* window)
 {
-    if (const auto* form = dynamic_cast<const FormView*>(window))
-        return form;
-    for (const auto* child : window->children()) {
-        if (const auto* form = dynamic_cast<const FormView*>(child))
+    for (auto* child : window->children()) {
+        if (auto* form = qobject_cast<FormView*>(child))
             return form;
     }
     return nullptr;

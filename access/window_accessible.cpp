@@ -1,9 +1,9 @@
 #include "window_accessible.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "form_view.h"
-#include "shape.h"
 #include "speech.h"
 #include "swatch.h"
 #include "tree.h"
@@ -12,17 +12,17 @@ namespace vexil {
 
 namespace {
 
-// The form's content as assistive technology sees it: the rectangles of the
-// drawing that carry no name (outline, leads, body) are decoration, and the
-// swatches are reached through the chart.
-std::vector<QWidget*> content(const QWidget* form)
+// The form's content as assistive technology sees it: the drawing's
+// decoration (outline, leads, body) says nothing, and the swatches are
+// reached through the chart.
+std::vector<QWidget*> content(const FormView* form)
 {
+    const auto decoration = form->decoration();
     std::vector<QWidget*> widgets;
     for (auto* object : form->children()) {
         auto* w = qobject_cast<QWidget*>(object);
-        if (w == nullptr || w->isWindow() || qobject_cast<Swatch*>(w) != nullptr)
-            continue;
-        if (w->metaObject() == &Shape::staticMetaObject && w->accessibleName().isEmpty())
+        if (w == nullptr || w->isWindow() || qobject_cast<Swatch*>(w) != nullptr ||
+            std::find(decoration.begin(), decoration.end(), w) != decoration.end())
             continue;
         widgets.push_back(w);
     }
@@ -32,10 +32,7 @@ std::vector<QWidget*> content(const QWidget* form)
 // The tool bar between the frame and the form.
 class StateToolBar : public QAccessibleInterface {
 public:
-    StateToolBar(QAccessibleInterface* frame, QWidget* form, const FormView& view)
-        : frame_(frame), form_(form), view_(view)
-    {
-    }
+    StateToolBar(QAccessibleInterface* frame, FormView* form) : frame_(frame), form_(form) {}
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -55,7 +52,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? speech::state(view_) : QString();
+        return t == QAccessible::Name ? speech::state(*form_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {form_->mapToGlobal(QPoint(0, 0)), form_->size()}; }
@@ -64,19 +61,13 @@ public:
 
 private:
     QAccessibleInterface* frame_;
-    QWidget* form_;
-    const FormView& view_;
+    FormView* form_;
 };
-
-QWidget* formWidget(const FormView& view)
-{
-    return dynamic_cast<QWidget*>(const_cast<FormView*>(&view));
-}
 
 }  // namespace
 
-FrameAccessible::FrameAccessible(QWidget* frame, const FormView& form)
-    : QAccessibleWidget(frame, QAccessible::Window), toolBar_(new StateToolBar(this, formWidget(form), form))
+FrameAccessible::FrameAccessible(QWidget* frame, FormView* form)
+    : QAccessibleWidget(frame, QAccessible::Window), toolBar_(new StateToolBar(this, form))
 {
     QAccessible::registerAccessibleInterface(toolBar_);
 }
@@ -98,9 +89,11 @@ int FrameAccessible::indexOfChild(const QAccessibleInterface* child) const
     return QAccessibleWidget::indexOfChild(child == toolBar_ ? toolBar_->child(0) : child);
 }
 
-FormAccessible::FormAccessible(QWidget* form, const FormView& view)
-    : QAccessibleWidget(form, QAccessible::Window), view_(view)
+FormAccessible::FormAccessible(FormView* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+FormView* FormAccessible::form() const
 {
+    return static_cast<FormView*>(widget());
 }
 
 QAccessible::Role FormAccessible::role() const
@@ -111,8 +104,8 @@ QAccessible::Role FormAccessible::role() const
 QString FormAccessible::text(QAccessible::Text t) const
 {
     if (widget()->isWindow())
-        return t == QAccessible::Description ? speech::state(view_) : QAccessibleWidget::text(t);
-    return t == QAccessible::Name ? speech::state(view_) : QString();
+        return t == QAccessible::Description ? speech::state(*form()) : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? speech::state(*form()) : QString();
 }
 
 QAccessibleInterface* FormAccessible::parent() const
@@ -124,17 +117,17 @@ QAccessibleInterface* FormAccessible::parent() const
 
 int FormAccessible::childCount() const
 {
-    return static_cast<int>(content(widget()).size());
+    return static_cast<int>(content(form()).size());
 }
 
 QAccessibleInterface* FormAccessible::child(int index) const
 {
-    return childIn(content(widget()), index);
+    return childIn(content(form()), index);
 }
 
 int FormAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    return indexIn(content(widget()), child);
+    return indexIn(content(form()), child);
 }
 
 }  // namespace vexil

@@ -16,7 +16,7 @@ class FormView;
 // nothing then, as the state would only repeat what follows.
 class FrameAccessible : public QAccessibleWidget {
 public:
-    FrameAccessible(QWidget* frame, const FormView& form);
+    FrameAccessible(QWidget* frame, FormView* form);
     ~FrameAccessible() override;
     FrameAccessible(const FrameAccessible&) = delete;
     FrameAccessible& operator=(const FrameAccessible&) = delete;
@@ -37,7 +37,7 @@ private:
 // role is decided each time it is asked.
 class FormAccessible : public QAccessibleWidget {
 public:
-    FormAccessible(QWidget* form, const FormView& view);
+    explicit FormAccessible(FormView* form);
 
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
@@ -47,7 +47,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
 
 private:
-    const FormView& view_;
+    FormView* form() const;
 };
 
 }  // namespace vexil

@@ -29,7 +29,7 @@ int main(int, char* argv[])
 
     vexil::installAccessibility();
     auto form = std::make_unique<vexil::Vexil>();
-    QWidget& shownForm = *form;
+    vexil::FormView& shownForm = *form;
     const auto window = std::make_unique<vexil::Frame>(std::move(form), display->titleBar);
     vexil::reportAccessibleChanges(shownForm);
     new vexil::FixedSize(window.get());  // owned by the window

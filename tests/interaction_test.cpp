@@ -291,7 +291,7 @@ private slots:
         row("unit", decoded, "Ed_Izm", "name", "Единица: ом");
         row("multiplier", decoded, "Result2", "name", "Множитель: 100");
         row("nominal value", decoded, "R_Full", "name", "Номинал: 4,7 килоома");
-        row("no nominal value", {"L4_En", "L3_10", "L5_En"}, "R_Full", "name", "Номинал не определен");
+        row("no nominal value", {"L4_En", "L3_10", "L5_En"}, "R_Full", "name", "Номинал: не определен");
         row("tolerance", decoded, "Result3", "name", "Допуск: 5 процентов");
         row("tolerance of three bands", {"L3_En"}, "Result3", "name", "Допуск: плюс-минус 20 процентов");
         row("capacitor's unit", {"Op_C"}, "Ed_Izm", "name", "Единица: пикофарад");

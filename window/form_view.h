@@ -1,23 +1,29 @@
 #pragma once
 
-#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <vector>
 
 #include "decoder.h"
 
-class QWidget;
+class QLabel;
+class QRadioButton;
 
 namespace vexil {
 
 class ColourChart;
+class GroupFrame;
 class ReadOnlyField;
+class Swatch;
 
-// What the rest of the program may know of the window, by type rather than
-// by object name, so that renaming or reframing a control cannot silently
+// What the rest of the program may know of the form, by type rather than by
+// object name, so that renaming or reframing a control cannot silently
 // empty what assistive technology reads.
-class FormView {
-public:
-    virtual ~FormView() = default;
+class FormView : public QWidget {
+    Q_OBJECT
 
+public:
     virtual ComponentKind componentKind() const = 0;
     virtual BandCount bandCount() const = 0;
     // The captions of the selected options: "Сопротивление", "4".
@@ -27,17 +33,29 @@ public:
     // What the bands say now, before any text.
     virtual Reading reading() const = 0;
 
+    // A result field; its accessible name says what it holds ("Номинал").
     virtual ReadOnlyField* resultField(ResultField field) const = 0;
 
-    virtual ColourChart* chart() const = 0;
+    // The two groups of options, each with its title, in the focus order.
+    struct OptionGroup {
+        GroupFrame* frame;
+        QLabel* title;
+        std::array<QRadioButton*, 3> options;
+    };
+    virtual std::array<OptionGroup, 2> optionGroups() const = 0;
 
-    // What the desktop shows as the window: the form, or a frame around it.
-    virtual QWidget* topLevel() const = 0;
+    virtual ColourChart* chart() const = 0;
+    // Every swatch of the chart, shown or not.
+    virtual std::vector<Swatch*> swatches() const = 0;
+    // The drawing's parts that say nothing: its outline, leads and body.
+    virtual std::vector<QWidget*> decoration() const = 0;
+
+signals:
+    // The results were recomputed: after every choice, once or more.
+    void recomputed();
 
 protected:
-    FormView() = default;
-    FormView(const FormView&) = default;
-    FormView& operator=(const FormView&) = default;
+    explicit FormView(QWidget* parent) : QWidget(parent) {}
 };
 
 }  // namespace vexil

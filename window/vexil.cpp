@@ -90,7 +90,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const Tw
     return label;
 }
 
-QFrame* frame(QWidget* parent, const char* name, const TwipsRect& rect)
+GroupFrame* frame(QWidget* parent, const char* name, const TwipsRect& rect)
 {
     auto* f = place(new GroupFrame(parent), name, rect);
     f->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -133,7 +133,7 @@ QString indexedName(const char* stem, int number)
 
 }  // namespace
 
-Vexil::Vexil(QWidget* parent) : QWidget(parent)
+Vexil::Vexil(QWidget* parent) : FormView(parent)
 {
     setObjectName(QStringLiteral("Vexil"));
     setWindowTitle(QString::fromLatin1(product::kTitle));
@@ -186,9 +186,10 @@ struct Vexil::OptionLayout {
     bool selectedAtStart = false;
 };
 
-void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
-                             const char* titleText, const TwipsRect& titleRect,
-                             const std::array<OptionLayout, 3>& options)
+Vexil::OptionGroup Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect,
+                                           const char* titleName, const char* titleText,
+                                           const TwipsRect& titleRect,
+                                           const std::array<OptionLayout, 3>& options)
 {
     auto* group = frame(this, frameName, frameRect);
     auto* title =
@@ -203,11 +204,12 @@ void Vexil::buildOptionGroup(const char* frameName, const TwipsRect& frameRect, 
     // Handlers are bound once the state at start is set, so that it runs none.
     for (const auto& o : options)
         onSelected(this->*o.member, o.handler);
+    return {group, title, {this->*options[0].member, this->*options[1].member, this->*options[2].member}};
 }
 
 void Vexil::buildKindGroup()
 {
-    buildOptionGroup(
+    optionGroups_[0] = buildOptionGroup(
         "Frame2", {120, 0, 2655, 1575}, "Label23", "Элемент", {120, 150, 1215, 255},
         {{{&Vexil::Op_R, "Op_R", "Сопротивление", {360, 480, 2175, 255}, &Vexil::Op_R_Click, true},
           {&Vexil::Op_C, "Op_C", "Емкость", {360, 840, 2175, 255}, &Vexil::Op_C_Click},
@@ -216,10 +218,11 @@ void Vexil::buildKindGroup()
 
 void Vexil::buildBandCountGroup()
 {
-    buildOptionGroup("Frame1", {120, 1560, 2655, 855}, "Label1", "Кол-во полос", {120, 150, 2415, 255},
-                     {{{&Vexil::L3_En, "L3_En", "3", {120, 480, 495, 255}, &Vexil::L3_En_Click},
-                       {&Vexil::L4_En, "L4_En", "4", {975, 480, 495, 255}, &Vexil::L4_En_Click},
-                       {&Vexil::L5_En, "L5_En", "5", {1800, 480, 495, 255}, &Vexil::L5_En_Click, true}}});
+    optionGroups_[1] =
+        buildOptionGroup("Frame1", {120, 1560, 2655, 855}, "Label1", "Кол-во полос", {120, 150, 2415, 255},
+                         {{{&Vexil::L3_En, "L3_En", "3", {120, 480, 495, 255}, &Vexil::L3_En_Click},
+                           {&Vexil::L4_En, "L4_En", "4", {975, 480, 495, 255}, &Vexil::L4_En_Click},
+                           {&Vexil::L5_En, "L5_En", "5", {1800, 480, 495, 255}, &Vexil::L5_En_Click, true}}});
 }
 
 void Vexil::buildResults()
@@ -245,22 +248,26 @@ void Vexil::buildResults()
     Result4_Txt = made.at("Result4_Txt");
     Result4_Txt->hide();
 
+    // Each field with the name a listener hears for it: the captions
+    // above them name two at once ("Номинал") or say it in signs ("+ -").
     struct FieldLayout {
         ResultField field;
         const char* name;
         TwipsRect rect;
         Qt::Alignment alignment;
+        const char* spokenName;
     };
     const FieldLayout fields[] = {
-        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter},
-        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight},
-        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter},
-        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter},
-        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter},
-        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter},
+        {ResultField::Result, "Result", {240, 2715, 570, 270}, Qt::AlignHCenter, "Цифры"},
+        {ResultField::Ed_Izm, "Ed_Izm", {840, 2715, 405, 270}, Qt::AlignRight, "Единица"},
+        {ResultField::Result2, "Result2", {1440, 2730, 1215, 270}, Qt::AlignHCenter, "Множитель"},
+        {ResultField::R_Full, "R_Full", {240, 3315, 2415, 285}, Qt::AlignHCenter, "Номинал"},
+        {ResultField::Result3, "Result3", {225, 4035, 1575, 285}, Qt::AlignHCenter, "Допуск"},
+        {ResultField::Result4, "Result4", {225, 4635, 1575, 285}, Qt::AlignHCenter, "Напряжение"},
     };
     for (const auto& layout : fields) {
         auto* field = place(new ReadOnlyField(arialBold(), this), layout.name, layout.rect);
+        field->setAccessibleName(QString::fromUtf8(layout.spokenName));
         field->setAlignment(layout.alignment | Qt::AlignVCenter);
         setColour(field, QPalette::Base, kFieldBackground);
         const auto index = static_cast<std::size_t>(layout.field);
@@ -277,12 +284,12 @@ void Vexil::buildResults()
 void Vexil::buildColourChart()
 {
     // Stacked bottom to top: outline, leads, body, stripes.
-    place(new Shape(kCaptionText, std::nullopt, this), "Shape3", {2880, 120, 3615, 5895});
-    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {5640, 1005, 615, 135})
-        ->setProperty("index", 0);
-    place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {3000, 1005, 375, 135})
-        ->setProperty("index", 1);
-    place(new Shape(kBodyOutline, kBody, this), "Shape1", {3240, 720, 2655, 735});
+    decoration_ = {place(new Shape(kCaptionText, std::nullopt, this), "Shape3", {2880, 120, 3615, 5895}),
+                   place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {5640, 1005, 615, 135}),
+                   place(new Shape(kCaptionText, kCaptionText, this), "Shape2", {3000, 1005, 375, 135}),
+                   place(new Shape(kBodyOutline, kBody, this), "Shape1", {3240, 720, 2655, 735})};
+    decoration_[1]->setProperty("index", 0);
+    decoration_[2]->setProperty("index", 1);
 
     const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
     for (int band = 1; band <= 5; ++band) {
@@ -329,11 +336,16 @@ void Vexil::buildColourChart()
 // control, so that it also comes after them in the focus chain.
 void Vexil::buildChartCursor()
 {
+    chart_ = new ColourChart(swatches(), this);
+}
+
+std::vector<Swatch*> Vexil::swatches() const
+{
     std::vector<Swatch*> all;
     for (const auto& column : swatches_)
         std::copy_if(column.begin(), column.end(), std::back_inserter(all),
                      [](Swatch* s) { return s != nullptr; });
-    chart_ = new ColourChart(all, this);
+    return all;
 }
 
 void Vexil::setFocusOrder()
@@ -558,6 +570,7 @@ void Vexil::Tabl()
 {
     vexil::Tabl(*this, tables_);
     chart_->setBandRoles(bandRoles(componentKind(), bandCount()));
+    emit recomputed();
 }
 
 ComponentKind Vexil::componentKind() const

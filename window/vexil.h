@@ -21,7 +21,7 @@ class Swatch;
 
 // The one window of the program: the component kind and band count, the
 // colour chart with its drawing, and the results.
-class Vexil : public QWidget, public FormView, private DecoderView {
+class Vexil : public FormView, private DecoderView {
     Q_OBJECT
 
 public:
@@ -39,14 +39,16 @@ public:
     QString bandCountCaption() const override;
     Reading reading() const override;
     ReadOnlyField* resultField(ResultField field) const override;
+    std::array<OptionGroup, 2> optionGroups() const override { return optionGroups_; }
     ColourChart* chart() const override { return chart_; }
-    QWidget* topLevel() const override { return window(); }
+    std::vector<Swatch*> swatches() const override;
+    std::vector<QWidget*> decoration() const override { return decoration_; }
 
 private:
     struct OptionLayout;
-    void buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
-                          const char* titleText, const TwipsRect& titleRect,
-                          const std::array<OptionLayout, 3>& options);
+    OptionGroup buildOptionGroup(const char* frameName, const TwipsRect& frameRect, const char* titleName,
+                                 const char* titleText, const TwipsRect& titleRect,
+                                 const std::array<OptionLayout, 3>& options);
     void buildKindGroup();
     void buildBandCountGroup();
     void buildResults();
@@ -100,7 +102,9 @@ private:
     QPushButton* Exit_Btn = nullptr;
     ColourChart* chart_ = nullptr;
 
-    std::array<ReadOnlyField*, 6> resultFields_{};                 // indexed by ResultField
+    std::array<ReadOnlyField*, 6> resultFields_{};  // indexed by ResultField
+    std::array<OptionGroup, 2> optionGroups_{};
+    std::vector<QWidget*> decoration_;
     std::array<Shape*, 5> stripes_{};                              // Line1..Line5
     std::array<std::array<Swatch*, kColourCount>, 5> swatches_{};  // [band - 1][colour]
 };
