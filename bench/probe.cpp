@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "form.h"
 #include "product.h"
 #include "vexil.h"
 
@@ -51,6 +52,7 @@ int startup(bool floor)
         (new QLineEdit(QStringLiteral("999000 МОм"), window.get()))->move(0, 20);
         (new QRadioButton(QStringLiteral("Сопротивление"), window.get()))->move(0, 50);
     } else {
+        vexil::prepareApplication();
         window = std::make_unique<vexil::Vexil>();
     }
     FirstFrame firstFrame;

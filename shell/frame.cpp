@@ -1,18 +1,45 @@
 #include "frame.h"
 
 #include <QEvent>
+#include <QIcon>
+#include <QImage>
+#include <QResource>
 #include <QWindow>
 
-#include "look.h"
+#include "product.h"
+
+#include "title_look.h"
 #include "title_strip.h"
 
 namespace vexil {
 
-Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
-    : QWidget(nullptr, form->windowFlags()), form_(form.get()), strip_(new TitleStrip(this))
+namespace {
+
+// One size: no maximize button, and on Windows a border that cannot be
+// dragged.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Raw pixels, uncompressed in the resources: nothing to decode, so Qt
+// scans no image-format plugins at start.
+QIcon programIcon()
 {
-    setWindowTitle(form_->windowTitle());
-    setWindowIcon(form_->windowIcon());
+    QIcon icon;
+    for (int size : {16, 32}) {
+        const QResource pixels(QStringLiteral(":/vexil/icon-%1.rgba").arg(size));
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
+    }
+    return icon;
+}
+
+}  // namespace
+
+Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
+    : QWidget(nullptr, kWindowFlags), form_(form.get()), strip_(new TitleStrip(this))
+{
+    setWindowTitle(QString::fromLatin1(product::kTitle));
+    setWindowIcon(programIcon());
     form.release()->setParent(this, Qt::Widget);  // owned by the frame from here on
     form_->setAutoFillBackground(true);           // as it did as a window
     form_->installEventFilter(this);
@@ -40,10 +67,10 @@ void Frame::drawTitleBar()
     // On the shown window's surface, so that it is not hidden and shown anew.
     if (auto* surface = windowHandle())
         surface->setFlags(surface->flags() | Qt::FramelessWindowHint);
-    strip_->setGeometry(0, 0, form_->width(), look::kTitleStripHeight);
+    strip_->setGeometry(0, 0, form_->width(), title_look::kHeight);
     strip_->show();
-    form_->move(0, look::kTitleStripHeight);
-    setFixedSize(form_->width(), look::kTitleStripHeight + form_->height());
+    form_->move(0, title_look::kHeight);
+    setFixedSize(form_->width(), title_look::kHeight + form_->height());
 }
 
 bool Frame::eventFilter(QObject* watched, QEvent* event)

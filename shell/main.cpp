@@ -4,10 +4,11 @@
 
 #include "accessibility.h"
 #include "fixed_size.h"
+#include "form.h"
+#include "form_view.h"
 #include "frame.h"
 #include "platform.h"
 #include "product.h"
-#include "vexil.h"
 
 int main(int, char* argv[])
 {
@@ -27,8 +28,9 @@ int main(int, char* argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vexil::product::kAppId));
     vexil::markRunning();
 
+    vexil::prepareApplication();
     vexil::installAccessibility();
-    auto form = std::make_unique<vexil::Vexil>();
+    auto form = vexil::makeForm();
     vexil::FormView& shownForm = *form;
     const auto window = std::make_unique<vexil::Frame>(std::move(form), display->titleBar);
     vexil::reportAccessibleChanges(shownForm);

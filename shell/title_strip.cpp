@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "look.h"
+#include "title_look.h"
 
 namespace vexil {
 
@@ -27,13 +27,13 @@ constexpr ButtonLayout kButtons[] = {{"Закрыть", QStyle::SP_TitleBarClose
 TitleStrip::TitleStrip(QWidget* window) : QWidget(window)
 {
     setObjectName(QStringLiteral("TitleStrip"));
-    setFixedHeight(look::kTitleStripHeight);
+    setFixedHeight(title_look::kHeight);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new QToolButton(this);
         button->setIcon(style()->standardIcon(kButtons[i].glyph));
         button->setAccessibleName(QString::fromUtf8(kButtons[i].name));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setFixedSize(look::kTitleButton);
+        button->setFixedSize(title_look::kButton);
         if (kButtons[i].closes)
             connect(button, &QToolButton::clicked, window, &QWidget::close);
         else
@@ -46,7 +46,7 @@ void TitleStrip::resizeEvent(QResizeEvent*)
 {
     int right = width();
     for (auto* button : buttons_) {
-        right -= look::kTitleButtonGap + button->width();
+        right -= title_look::kButtonGap + button->width();
         button->move(right, (height() - button->height()) / 2);
     }
 }
@@ -54,15 +54,15 @@ void TitleStrip::resizeEvent(QResizeEvent*)
 void TitleStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), look::kTitleBar);
-    const int icon = height() - 2 * look::kTitleButtonGap;
-    window()->windowIcon().paint(&painter, look::kTitleButtonGap, look::kTitleButtonGap, icon, icon);
+    painter.fillRect(rect(), title_look::kBar);
+    const int icon = height() - 2 * title_look::kButtonGap;
+    window()->windowIcon().paint(&painter, title_look::kButtonGap, title_look::kButtonGap, icon, icon);
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(look::kTitleText);
-    const QRect text(icon + 2 * look::kTitleButtonGap, 0,
-                     buttons_.back()->x() - icon - 3 * look::kTitleButtonGap, height());
+    painter.setPen(title_look::kText);
+    const QRect text(icon + 2 * title_look::kButtonGap, 0,
+                     buttons_.back()->x() - icon - 3 * title_look::kButtonGap, height());
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, window()->windowTitle());
 }
 

@@ -77,6 +77,8 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { vexil::prepareApplication(); }
+
     void ownColours_data()
     {
         QTest::addColumn<QString>("style");  // empty: as the desktop set it up
@@ -99,6 +101,7 @@ private slots:
         }
         if (dark)
             QApplication::setPalette(darkPalette());
+        vexil::prepareApplication();  // after the desktop's style, as main does
         Vexil window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "form.h"
 #include "vexil.h"
 
 using vexil::Vexil;
@@ -30,6 +31,8 @@ class HighDpiTest : public QObject {
     QRgb at(int x, int y) const { return image_.pixel(x, y) & 0xFFFFFF; }
 
 private slots:
+    void initTestCase() { vexil::prepareApplication(); }
+
     // Each test looks at the window as shown at this scale.
     void init()
     {

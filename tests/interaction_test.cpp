@@ -77,6 +77,7 @@ class InteractionTest : public QObject {
 private slots:
     void initTestCase()
     {
+        vexil::prepareApplication();
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         vexil::installAccessibility();
     }

@@ -72,6 +72,7 @@ class KeyboardTest : public QObject {
 private slots:
     void initTestCase()
     {
+        vexil::prepareApplication();
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         vexil::installAccessibility();
     }

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "form.h"
 #include "vexil.h"
 
 namespace probe {

@@ -42,13 +42,22 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        vexil::prepareApplication();
+    }
 
+    // The form, and the frame that the desktop shows around it.
     void windowItself()
     {
-        Vexil window;
-        QCOMPARE(window.objectName(), QStringLiteral("Vexil"));
+        vexil::Frame window(std::make_unique<Vexil>(), vexil::TitleBar::System);
+        const auto* form = window.findChild<Vexil*>();
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), QStringLiteral("Vexil"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Vexil...!"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Vexil...!"));
+        QCOMPARE(form->size(), QSize(441, 407));
         QCOMPARE(window.size(), QSize(441, 407));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QSize>
 
 // Every colour and measure of the window's look, defined once.
 namespace vexil::look {
@@ -19,9 +18,6 @@ inline const QColor kBorder{0x00, 0x00, 0x00};  // around swatches and stripes
 // (Fusion's light grey, written out) and the selection.
 inline const QColor kFace{0xEF, 0xEF, 0xEF};
 inline const QColor kHighlight{0x30, 0x8C, 0xC6};
-// A title bar the program draws itself (Wayland): Windows' classic caption.
-inline const QColor kTitleBar{0x00, 0x00, 0x80};
-inline const QColor kTitleText{0xFF, 0xFF, 0xFF};
 // The chart's keyboard cursor, on the dark background.
 inline const QColor kCursorRing{0xFF, 0xFF, 0xFF};
 
@@ -35,9 +31,5 @@ inline constexpr int kButtonTextMargin = 2;  // and inside a push button's
 inline constexpr int kFrameClearance = 2;    // between a caption and a frame's line
 inline constexpr int kCursorRingWidth = 2;   // the chart's cursor: a ring this wide,
 inline constexpr int kCursorRingGap = 1;     // this far outside its swatch
-
-inline constexpr int kTitleStripHeight = 20;  // that title bar,
-inline constexpr QSize kTitleButton{16, 14};  // its buttons,
-inline constexpr int kTitleButtonGap = 2;     // and what lies between and around them
 
 }  // namespace vexil::look

@@ -1,16 +1,15 @@
 #include "vexil.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResource>
 
 #include "colour_chart.h"
 #include "colour_text.h"
 #include "faces.h"
+#include "form.h"
 #include "group_frame.h"
 #include "keyboard.h"
 #include "look.h"
@@ -136,29 +135,15 @@ QString indexedName(const char* stem, int number)
 Vexil::Vexil(QWidget* parent) : FormView(parent)
 {
     setObjectName(QStringLiteral("Vexil"));
+    // The window's caption, its accessible name too; the frame around it,
+    // its flags and its icon are the shell's.
     setWindowTitle(QString::fromLatin1(product::kTitle));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     constexpr QRect kClientArea = toPixels({0, 0, 6615, 6105});
     static_assert(kClientArea.width() == product::kWidth && kClientArea.height() == product::kHeight);
     setFixedSize(kClientArea.size());
     // The layout reads left to right, whatever the locale.
     setLayoutDirection(Qt::LeftToRight);
 
-    // Raw pixels, uncompressed in the resources: nothing to decode.
-    QIcon icon;
-    for (int size : {16, 32}) {
-        const QResource pixels(QStringLiteral(":/vexil/icon-%1.rgba").arg(size));
-        icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_RGBA8888)));
-    }
-    setWindowIcon(icon);
-
-    useWindowStyle();
-    // The application's too, as its only window: a line edit lays out its
-    // empty text in the application's font as it is made, before it is
-    // given its own.
-    QApplication::setFont(sansSerif(false));
     setFont(sansSerif(false));
 
     // Every frame, option and caption inherits the dark teal and pale green,
@@ -609,6 +594,19 @@ std::string Vexil::decimalSeparator() const
 void Vexil::setResultText(ResultField which, std::string_view text)
 {
     resultField(which)->showResult(utf8(text));
+}
+
+// ---- The form's entry points ----------------------------------------------------
+
+void prepareApplication()
+{
+    useWindowStyle();
+    QApplication::setFont(sansSerif(false));
+}
+
+std::unique_ptr<FormView> makeForm()
+{
+    return std::make_unique<Vexil>();
 }
 
 }  // namespace vexil

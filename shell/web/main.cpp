@@ -3,8 +3,9 @@
 #include <emscripten/val.h>
 
 #include "accessibility.h"
+#include "form.h"
+#include "form_view.h"
 #include "product.h"
-#include "vexil.h"
 
 namespace {
 
@@ -26,10 +27,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vexil"));
     QApplication::setApplicationVersion(QString::fromLatin1(vexil::product::kVersion));
 
+    vexil::prepareApplication();
     vexil::installAccessibility();
     // Lives as long as the page: the browser's event loop runs after main()
     // has handed it over, and nothing is torn down at the end.
-    auto* form = new vexil::Vexil;
+    auto* form = vexil::makeForm().release();
     vexil::reportAccessibleChanges(*form);
     // The canvas is exactly the layout's size and the page is the frame:
     // the window fills the canvas, with no title bar of Qt's own.
