@@ -23,7 +23,8 @@ class Swatch;
 // - a short cue where a key found nothing to do.
 // Orca 43 cuts off what it is saying for each thing it is told: a result
 // told after the focus moved would cut off the new focus, one told before
-// would be cut off by it.
+// would be cut off by it. Kept while Orca does (tests/orca_e2e.py shows it:
+// a result told at once after a digit is lost there).
 class Announcer : public QObject {
     Q_OBJECT
 

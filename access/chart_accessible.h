@@ -11,7 +11,9 @@ class ChartBand;
 class ColourChart;
 class Swatch;
 
-// A swatch as Orca 43 speaks a list item: its name alone, with no role word
+// A swatch as Orca 43 speaks a list item (orca/formatting.py, ROLE_LIST_ITEM;
+// tests/orca_e2e.py fails where a later Orca speaks it otherwise): its name
+// alone, with no role word
 // and no result: "Желтый, 4", "Красный, умножить на 100", "Золотой, 5
 // процентов". The band's choice is checked, and Orca adds "checked" to it
 // alone; it is not checkable, which Orca would speak on every item.
@@ -37,7 +39,9 @@ private:
 // name of a panel as the focus enters it, but passes over one whose first
 // child is a list item as mere layout; and it counts a list item's place
 // without separators. The band that holds the cursor is the selected one,
-// and Orca then says its name alone, without the word "panel".
+// and Orca then says its name alone, without the word "panel". Orca's
+// heuristics (script_utilities.py, isLayoutOnly), checked by
+// tests/orca_e2e.py on every run.
 class BandAccessible : public QAccessibleObject {
 public:
     explicit BandAccessible(ChartBand* band);

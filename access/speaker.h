@@ -32,7 +32,8 @@ void cursorMoved(QAccessibleInterface* swatch, const QString& band);
 void focusChanged(QAccessibleInterface* now);
 
 // `iface`'s selected state is now `on` (Qt 6.4 tells only checked, active
-// and disabled).
+// and disabled; with a Qt that sends QAccessible::StateChanged for
+// selected over AT-SPI, this goes).
 void selectedChanged(QAccessibleInterface* iface, bool on);
 
 // The whole state is now `state`.

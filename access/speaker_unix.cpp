@@ -44,7 +44,9 @@ namespace {
 // the new text, and Orca, which speaks what the event carries, then says
 // nothing. So these go out as newer Qt sends them: on Qt's own connection
 // to the accessibility bus (named "a11y"), from the object's path, with
-// the text.
+// the text. Goes once the Qt built with sends the text itself
+// (AtSpiAdaptor::notify, QAccessible::DescriptionChanged) and a selection
+// change: then QAccessible's own events do.
 bool objectEvent(QAccessibleInterface* iface, const char* event, const char* detail, int detail1,
                  const QVariant& data)
 {

@@ -5,9 +5,11 @@
 
 #include <emscripten/val.h>
 
-// In a page there is no accessibility bridge (Qt 6.4): what a desktop
-// screen reader would read goes to an ARIA live region of the page
-// (id "vexil-speech"), and the state is the canvas's description.
+// In a page there is no accessibility bridge (Qt 6.4; where a later Qt for
+// WebAssembly bridges its controls to the page, try that with a screen
+// reader before this goes):
+// what a desktop screen reader would read goes to an ARIA live region of
+// the page (id "vexil-speech"), and the state is the canvas's description.
 namespace vexil::speaker {
 
 namespace {

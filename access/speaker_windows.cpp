@@ -52,7 +52,9 @@ void selectedChanged(QAccessibleInterface*, bool) {}
 // Qt 6.4's UI Automation bridge drops a changed description, and its
 // clients do not read one back by themselves: what must be heard is said,
 // raised on the window that holds the focus, as Narrator, NVDA and JAWS
-// expect of an application's own announcements.
+// expect of an application's own announcements. Where the Qt built with
+// has QAccessibleAnnouncementEvent (Qt 6.8 and later), that says it on
+// every platform, and this goes.
 bool say(QAccessibleInterface*, const QString& text)
 {
     const auto& api = uia();

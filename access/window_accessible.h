@@ -13,7 +13,10 @@ class FormView;
 // around whatever it presents, so the state is heard anywhere in the window
 // on request. As the focus moves, Orca passes over a container whose only
 // child bears its name, and over fillers: the tool bar and the form say
-// nothing then, as the state would only repeat what follows.
+// nothing then, as the state would only repeat what follows. Orca's own
+// format for where-am-I (orca/formatting.py, 'basicWhereAmI' prefix
+// 'toolbar') decides this: where it no longer names the tool bar,
+// tests/orca_e2e.py fails on where-am-I, and this goes.
 class FrameAccessible : public QAccessibleWidget {
 public:
     FrameAccessible(QWidget* frame, FormView* form);

@@ -25,7 +25,9 @@ void FixedSize::refuse()
     // program disconnected (Weston), and a request for the normal state
     // without one is not answered: the compositor saw no change. So no frame
     // is drawn, and the window is shown anew, in its normal state, as it
-    // started.
+    // started. display_choice's Weston rows press maximize and full screen:
+    // with a Qt whose xdg-shell refuses a state outside the window's size
+    // limits, they pass without this, and it goes.
     if ((window_->windowState() & Qt::WindowMaximized) &&
         QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         holdingFrames_ = true;

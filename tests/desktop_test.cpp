@@ -201,6 +201,10 @@ private slots:
                          qPrintable(field->objectName()));
             }
         }
+        // Back to a short unit, back to the full width of the letters.
+        click(find(window, QStringLiteral("Op_R")));
+        QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(),
+                 find(window, QStringLiteral("Result"))->font().stretch());
     }
 };
 

@@ -216,8 +216,7 @@ private slots:
                                     "Result", "Result2", "Result3", "R_Full", "Ed_Izm"});
         for (const auto& name : passive) {
             auto* w = find(window, name);
-            if (!w)
-                continue;  // Label19 .. have other names
+            QVERIFY2(w, qPrintable(name));
             click(w);
             QTest::mouseDClick(w, Qt::LeftButton);
             QCOMPARE(snapshot(window), before);
@@ -235,25 +234,6 @@ private slots:
             click(find(window, QString::fromLatin1(count)));
             QCOMPARE(snapshot(window), before);
         }
-    }
-
-    void resultTextsFitTheirFields()
-    {
-        Vexil window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (const char* kind : {"Op_R", "Op_C", "Op_G"}) {
-            click(find(window, QString::fromLatin1(kind)));
-            for (auto* field : window.findChildren<QLineEdit*>()) {
-                const int inside = field->width() - 6;  // frame and margins
-                QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(field->text()) <= inside,
-                         qPrintable(field->objectName() + QLatin1Char(' ') + field->text()));
-            }
-        }
-        // Back to a short unit, back to the full width of the letters.
-        click(find(window, QStringLiteral("Op_R")));
-        QCOMPARE(find(window, QStringLiteral("Ed_Izm"))->font().stretch(),
-                 find(window, QStringLiteral("Result"))->font().stretch());
     }
 
     // What a screen reader says of a control: its name, its description

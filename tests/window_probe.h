@@ -22,7 +22,7 @@ inline QWidget* find(vexil::Vexil& window, const QString& name)
 inline QStringList names(std::initializer_list<const char*> patterns)
 {
     QStringList out;
-    static const QRegularExpression range(QStringLiteral("^(.*_)(\\d+)-(\\d+)$"));
+    static const QRegularExpression range(QStringLiteral("^(.*?)(\\d+)-(\\d+)$"));
     for (const char* pattern : patterns) {
         const auto text = QString::fromLatin1(pattern);
         const auto m = range.match(text);

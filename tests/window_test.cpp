@@ -193,22 +193,6 @@ private slots:
             QFAIL("not a captioned control");
     }
 
-    void captionsFitTheirBoxes()
-    {
-        Vexil window;
-        for (auto* label : window.findChildren<QLabel*>()) {
-            if (label->text().isEmpty())
-                continue;
-            const QFontMetrics metrics(label->font());
-            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->objectName()));
-            QVERIFY2(metrics.height() <= label->height() + 1, qPrintable(label->objectName()));
-        }
-        for (auto* option : window.findChildren<QRadioButton*>()) {
-            QVERIFY2(option->sizeHint().width() <= option->width(), qPrintable(option->objectName()));
-        }
-    }
-
     void stateAtStart()
     {
         Vexil window;
