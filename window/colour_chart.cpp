@@ -86,6 +86,15 @@ Swatch* ColourChart::nearestLanding(int band) const
     return nullptr;
 }
 
+void ColourChart::focusOn(Swatch* swatch)
+{
+    if (swatch == nullptr || swatch->isHidden())
+        return;
+    cursor_ = swatch;
+    setFocus(Qt::OtherFocusReason);
+    updateRing();
+}
+
 void ColourChart::moveTo(Swatch* swatch)
 {
     if (swatch == nullptr || swatch == cursor_)

@@ -549,6 +549,38 @@ void Vexil::Op_G_Click()
     Tabl();
 }
 
+// ---- Carried over ----------------------------------------------------------------
+
+FormView::Choices Vexil::choices() const
+{
+    Choices c{componentKind(), bandCount(), BandSelection_, {}};
+    if (const QWidget* focus = QApplication::focusWidget(); focus != nullptr && isAncestorOf(focus))
+        c.focus = focus == chart_ && chart_->cursor() != nullptr ? chart_->cursor()->objectName()
+                                                                 : focus->objectName();
+    return c;
+}
+
+void Vexil::restore(const Choices& c)
+{
+    const auto kind = static_cast<std::size_t>(c.kind == ComponentKind::Resistance    ? 0
+                                               : c.kind == ComponentKind::Capacitance ? 1
+                                                                                      : 2);
+    kindOptions().at(kind)->setChecked(true);
+    countOptions().at(static_cast<std::size_t>(c.count) - 3)->setChecked(true);
+    // Stored as they were, shown or not: a band keeps a colour chosen in
+    // another mode.
+    for (int band = 1; band <= 5; ++band) {
+        const auto colour = c.bands.at(static_cast<std::size_t>(band - 1));
+        if (colour >= 0 && colour < coloursOfBand(band))
+            chooseBandColour(band, colour);
+    }
+    Tabl();
+    if (auto* swatch = findChild<Swatch*>(c.focus); swatch != nullptr)
+        chart_->focusOn(swatch);
+    else if (auto* control = findChild<QWidget*>(c.focus); control != nullptr && !c.focus.isEmpty())
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 // ---- Recomputation -------------------------------------------------------------
 
 void Vexil::Tabl()

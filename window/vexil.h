@@ -43,6 +43,8 @@ public:
     ColourChart* chart() const override { return chart_; }
     std::vector<Swatch*> swatches() const override;
     std::vector<QWidget*> decoration() const override { return decoration_; }
+    Choices choices() const override;
+    void restore(const Choices& choices) override;
 
 private:
     struct OptionLayout;

@@ -63,8 +63,10 @@ class PageTest(unittest.TestCase):
         return self.driver.execute_script("return " + code)
 
     def at(self, point):
+        """Where a point of the window lies on the page (a window kept at
+        one device pixel per pixel is larger there than 441 px)."""
         box = self.js(f"{CANVAS}.getBoundingClientRect()")
-        return box["x"] + point[0] + 0.5, box["y"] + point[1] + 0.5
+        return box["x"] + (point[0] + 0.5) * box["width"] / 441, box["y"] + (point[1] + 0.5) * box["height"] / 407
 
     def click(self, point):
         x, y = self.at(point)
@@ -77,18 +79,19 @@ class PageTest(unittest.TestCase):
         for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
             self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
 
-    def stripes(self, expected):
-        """Waits until the stripes have the `expected` colours; those last seen."""
+    def stripes(self, expected, points=STRIPES):
+        """Waits until the window's `points` (the stripes) have the
+        `expected` colours; those last seen."""
         seen = []
 
         def shown():
             # The whole window, even where it lies beyond the screen.
-            x, y = self.at((-0.5, -0.5))
-            x, y = x + self.js("scrollX"), y + self.js("scrollY")
+            box = self.js(f"{CANVAS}.getBoundingClientRect()")
+            x, y = box["x"] + self.js("scrollX"), box["y"] + self.js("scrollY")
             png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
-                "x": x, "y": y, "width": 441, "height": 407, "scale": 1}})["data"]
+                "x": x, "y": y, "width": box["width"], "height": box["height"], "scale": 1}})["data"]
             shot = Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB").resize((441, 407), Image.NEAREST)
-            seen[:] = [shot.getpixel(p) for p in STRIPES]
+            seen[:] = [shot.getpixel(p) for p in points]
             return seen == expected
         browser.wait_for(shown, 10)
         return seen
@@ -139,6 +142,46 @@ class PageTest(unittest.TestCase):
         ActionChains(self.driver).send_keys("4", "7", "2", Keys.DOWN).perform()
         self.assertEqual(self.stripes([YELLOW, VIOLET, RED, WHITE, WHITE]), [YELLOW, VIOLET, RED, WHITE, WHITE])
         self.assertTrue(browser.wait_for(lambda: self.said().startswith("Серый"), 5), self.said())
+
+    def test_any_zoom_any_time(self):
+        # Zoomed from 100 % to 200 % while it runs: it starts anew at 200 %,
+        # with what was chosen, and a click still paints its stripe.
+        self.open()
+        self.started()
+        for point in (FOUR_BANDS, swatch(1, 4)):
+            self.click(point)
+        self.assertEqual(self.stripes([YELLOW, WHITE, WHITE, WHITE, HIDDEN]), [YELLOW, WHITE, WHITE, WHITE, HIDDEN])
+        self.js("window.vexilBefore = true")
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
+        self.assertTrue(browser.wait_for(lambda: not self.js("window.vexilBefore === true"), 20), "not started anew")
+        self.assertIsNotNone(browser.first_frame(self.driver))
+        self.click(swatch(2, 7))
+        self.assertEqual(self.stripes([YELLOW, VIOLET, WHITE, WHITE, HIDDEN]), [YELLOW, VIOLET, WHITE, WHITE, HIDDEN])
+        # Loaded at 90 %: kept at one device pixel per pixel, and whole.
+        self.open(scale=0.9)
+        self.assertIsNotNone(browser.first_frame(self.driver))
+        self.click(swatch(1, 4))
+        grey, teal = (192, 192, 192), (0, 64, 64)
+        points = [STRIPES[0], (20, 230), (5, 400)]  # stripe 1, inside R_Full, the window
+        self.assertEqual(self.stripes([YELLOW, grey, teal], points), [YELLOW, grey, teal])
+
+    def test_offline_after_one_visit_and_installable(self):
+        with browser.serve(self.site.name) as url:  # a server of its own, to be cut
+            self.open()
+            self.driver.get(url)
+            self.started()
+            self.assertTrue(browser.wait_for(lambda: self.js("navigator.serviceWorker.controller !== null"), 20))
+            self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"],
+                             [])
+        self.driver.refresh()
+        self.started()
+
+    def test_opened_as_a_file_says_how_to_serve_it(self):
+        self.open()
+        self.driver.get(pathlib.Path(self.site.name, "index.html").as_uri())
+        self.assertIn("python3 -m http.server", self.js("document.getElementById('vexil-line').textContent"))
+        self.assertEqual([line for line in browser.console(self.driver) if "rror" in line], [])
 
     def test_says_what_is_missing(self):
         self.open(flags=["--disable-webgl"])

@@ -30,6 +30,8 @@ public:
 
     // The swatch under the cursor; none until the chart first has focus.
     Swatch* cursor() const { return cursor_; }
+    // Puts the cursor on `swatch`, a shown one, and the focus on the chart.
+    void focusOn(Swatch* swatch);
 
     // The shown swatches of a band 1..5, top to bottom as on the screen.
     std::vector<Swatch*> shownIn(int band) const;

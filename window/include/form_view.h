@@ -50,6 +50,18 @@ public:
     // The drawing's parts that say nothing: its outline, leads and body.
     virtual std::vector<QWidget*> decoration() const = 0;
 
+    // What the user has chosen, and where the focus is: what a program
+    // that must start anew (a page whose zoom changed) carries over.
+    struct Choices {
+        ComponentKind kind = ComponentKind::Resistance;
+        BandCount count = BandCount::Five;
+        BandSelection bands{};
+        QString focus;  // the focused control's name; a swatch's for the chart's cursor
+    };
+    virtual Choices choices() const = 0;
+    // Chooses as the user had, by the same handlers.
+    virtual void restore(const Choices& choices) = 0;
+
 signals:
     // The results were recomputed: after every choice, once or more.
     void recomputed();
