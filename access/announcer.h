@@ -48,7 +48,7 @@ private:
     void carryResult(QObject* object);
     // `text` goes with `object`, for as long as it takes to be said.
     void carry(QObject* object, const QString& text);
-    static constexpr int kCarriedFor = 1000;  // ms
+    static constexpr int kCarriedFor = 3000;  // ms, long enough for a loaded machine
     // The result as it is to be said now: what changed since it was last.
     QString newResult();
 
