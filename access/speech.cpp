@@ -17,18 +17,13 @@ const DecoderTables& tables()
     return built;
 }
 
-QString spoken(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 Result resultOf(const FormView& form)
 {
     const Reading reading = form.reading();
-    return {spoken(words::value(reading.value)), spoken(words::tolerance(reading.tolerance)),
-            reading.volts ? spoken(words::voltage(*reading.volts)) : QString()};
+    return {utf8(words::value(reading.value)), utf8(words::tolerance(reading.tolerance)),
+            reading.volts ? utf8(words::voltage(*reading.volts)) : QString()};
 }
 
 QString field(const FormView& form, ResultField which)
@@ -37,17 +32,17 @@ QString field(const FormView& form, ResultField which)
     QString value;
     switch (which) {
     case ResultField::Result:
-        value = reading.digits.empty() ? QStringLiteral("нет") : spoken(reading.digits);
+        value = reading.digits.empty() ? QStringLiteral("нет") : utf8(reading.digits);
         break;
-    case ResultField::Ed_Izm: value = spoken(words::unit(reading.base)); break;
-    case ResultField::Result2: value = spoken(words::number(reading.multiplier)); break;
+    case ResultField::Ed_Izm: value = utf8(words::unit(reading.base)); break;
+    case ResultField::Result2: value = utf8(words::number(reading.multiplier)); break;
     case ResultField::R_Full:
-        value = reading.value ? spoken(words::value(reading.value)) : QStringLiteral("не определен");
+        value = reading.value ? utf8(words::value(reading.value)) : QStringLiteral("не определен");
         break;
-    case ResultField::Result3: value = spoken(words::tolerance(reading.tolerance)); break;
+    case ResultField::Result3: value = utf8(words::tolerance(reading.tolerance)); break;
     case ResultField::Result4:
         if (reading.volts)
-            value = spoken(words::voltage(*reading.volts));
+            value = utf8(words::voltage(*reading.volts));
         break;
     }
     const QString name = form.resultField(which)->accessibleName();
@@ -109,9 +104,9 @@ QString colour(ColourIndex colour, BandRole role)
         meaning =
             colour < kDigitCount ? QString::number(tables().DigitValues.at(at)) : QStringLiteral("нет цифры");
         break;
-    case BandRole::Multiplier: meaning = spoken(words::multiplier(tables().Multipliers.at(at))); break;
-    case BandRole::Tolerance: meaning = spoken(words::tolerance(tables().Tolerances.at(at))); break;
-    case BandRole::Voltage: meaning = spoken(words::voltage(tables().Voltages.at(at))); break;
+    case BandRole::Multiplier: meaning = utf8(words::multiplier(tables().Multipliers.at(at))); break;
+    case BandRole::Tolerance: meaning = utf8(words::tolerance(tables().Tolerances.at(at))); break;
+    case BandRole::Voltage: meaning = utf8(words::voltage(tables().Voltages.at(at))); break;
     case BandRole::None: break;
     }
     QString phrase = fullColourName(colour);

@@ -1,5 +1,7 @@
 #include "decoder.h"
 
+#include "units.h"
+
 namespace vexil {
 
 namespace {
@@ -119,22 +121,7 @@ Quantity scaled(const Decimal& value, const UnitScale& scale)
 
 std::string unitSymbol(int prefix, Unit unit)
 {
-    std::string symbol;
-    switch (prefix) {
-    case -12: symbol = "п"; break;
-    case -9: symbol = "н"; break;
-    case -6: symbol = "мк"; break;
-    case -3: symbol = "м"; break;
-    case 3: symbol = "к"; break;
-    case 6: symbol = "М"; break;  // mega: "МОм", not milliohms
-    default: break;
-    }
-    switch (unit) {
-    case Unit::Ohm: return symbol + "Ом";
-    case Unit::Farad: return symbol + "Ф";
-    case Unit::Henry: return symbol + "Гн";
-    }
-    return symbol;
+    return std::string(units::prefix(prefix).symbol) + std::string(units::names(unit).symbol);
 }
 
 Reading read(const DecoderTables& tables, ComponentKind kind, BandCount count, const BandSelection& bands)

@@ -4,17 +4,13 @@
 #include <array>
 #include <string_view>
 
+#include "units.h"
+
 namespace vexil::words {
 
 namespace {
 
-// A word's forms after a number: one, two to four (and after a fraction),
-// five and more.
-struct Forms {
-    std::string_view one;
-    std::string_view few;
-    std::string_view many;
-};
+using units::Forms;
 
 std::string counted(const std::string& number, const Forms& forms)
 {
@@ -37,32 +33,9 @@ std::string counted(const std::string& number, const Forms& forms)
 constexpr Forms kPercent{"процент", "процента", "процентов"};
 constexpr Forms kVolt{"вольт", "вольта", "вольт"};
 
-Forms unitForms(Unit unit)
-{
-    switch (unit) {
-    case Unit::Farad: return {"фарад", "фарада", "фарад"};
-    case Unit::Henry: return {"генри", "генри", "генри"};
-    case Unit::Ohm: break;
-    }
-    return {"ом", "ома", "ом"};
-}
-
-std::string_view prefix(int power)
-{
-    switch (power) {
-    case -12: return "пико";
-    case -9: return "нано";
-    case -6: return "микро";
-    case -3: return "милли";
-    case 3: return "кило";
-    case 6: return "мега";
-    default: return "";
-    }
-}
-
 std::string prefixed(std::string_view form, int power)
 {
-    return std::string(prefix(power)) + std::string(form);
+    return std::string(units::prefix(power).word) + std::string(form);
 }
 
 }  // namespace
@@ -76,7 +49,7 @@ std::string value(const std::optional<Quantity>& value)
 {
     if (!value)
         return "номинал не определен";
-    const auto forms = unitForms(value->unit);
+    const auto forms = units::names(value->unit).words;
     const auto one = prefixed(forms.one, value->prefix);
     const auto few = prefixed(forms.few, value->prefix);
     const auto many = prefixed(forms.many, value->prefix);
@@ -85,7 +58,7 @@ std::string value(const std::optional<Quantity>& value)
 
 std::string unit(const Quantity& base)
 {
-    return prefixed(unitForms(base.unit).many, base.prefix);
+    return prefixed(units::names(base.unit).words.many, base.prefix);
 }
 
 std::string multiplier(const Decimal& multiplier)

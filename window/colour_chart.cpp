@@ -90,9 +90,8 @@ void ColourChart::focusOn(Swatch* swatch)
 {
     if (swatch == nullptr || swatch->isHidden())
         return;
-    cursor_ = swatch;
+    moveTo(swatch);
     setFocus(Qt::OtherFocusReason);
-    updateRing();
 }
 
 void ColourChart::moveTo(Swatch* swatch)

@@ -562,10 +562,7 @@ FormView::Choices Vexil::choices() const
 
 void Vexil::restore(const Choices& c)
 {
-    const auto kind = static_cast<std::size_t>(c.kind == ComponentKind::Resistance    ? 0
-                                               : c.kind == ComponentKind::Capacitance ? 1
-                                                                                      : 2);
-    kindOptions().at(kind)->setChecked(true);
+    kindOptions().at(static_cast<std::size_t>(c.kind))->setChecked(true);  // the options in the enum's order
     countOptions().at(static_cast<std::size_t>(c.count) - 3)->setChecked(true);
     // Stored as they were, shown or not: a band keeps a colour chosen in
     // another mode.
