@@ -82,10 +82,11 @@ void carryOver(vexil::FormView& form)
 
 int main(int argc, char* argv[])
 {
-    // Below one device pixel per pixel Qt 6.4 draws nothing right: there
-    // the window keeps one, and the page makes the canvas that much larger.
-    if (const double ratio = emscripten::val::global("devicePixelRatio").as<double>(); ratio < 1)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(1 / ratio));
+    // The window's scale, which the page has chosen and sized the canvas
+    // for (index.html): less than 1 on a narrow screen, more below one device
+    // pixel per pixel.
+    if (const double scale = emscripten::val::global("vexilScale").as<double>(); scale != 1)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexil"));
     QApplication::setApplicationVersion(QString::fromLatin1(vexil::product::kVersion));
@@ -102,5 +103,10 @@ int main(int argc, char* argv[])
     form->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &endWithThePage);
     form->showFullScreen();
+    // At a scale between whole device pixels Qt 6.4 repaints a hidden
+    // control's place a pixel short, leaving bits of its outline: each
+    // change repaints the window whole, which costs little at this size.
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QObject::connect(form, &vexil::FormView::recomputed, form, [form] { form->update(); });
     return QApplication::exec();
 }
