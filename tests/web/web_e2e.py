@@ -3,14 +3,19 @@
 `cmake --install` makes from BUILD, served over HTTP. Clicks, taps on a
 phone's screen and keys decode as on Linux (the same stripes), the live
 region says the result, and "Закрыть" ends the program.
+Firefox, which has no driver here, shows the window and decodes a click
+on a virtual X screen (run under scripts/with-xvfb), driven by xdotool.
 Usage: web_e2e.py BUILD"""
 
 import base64
 import io
+import os
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from PIL import Image
@@ -200,6 +205,42 @@ class PageTest(unittest.TestCase):
     def test_says_what_is_missing(self):
         self.open(flags=["--disable-webgl"])
         self.assertTrue(browser.wait_for(lambda: "нет WebGL" in self.js("document.body.innerText"), 10))
+
+
+class FirefoxTest(unittest.TestCase):
+    PREFERENCES = ('user_pref("browser.shell.checkDefaultBrowser", false);\n'
+                   'user_pref("browser.aboutwelcome.enabled", false);\n'
+                   'user_pref("datareporting.policy.dataSubmissionEnabled", false);\n'
+                   'user_pref("browser.startup.homepage_override.mstone", "ignore");\n')
+
+    def shown(self):
+        """The X screen and where on it the window's top-left corner lies
+        (the first row and column of its teal), if it is there."""
+        shot = Image.open(io.BytesIO(subprocess.run(["import", "-window", "root", "png:-"], capture_output=True,
+                                                    check=True).stdout)).convert("RGB")
+        rows = [y for y in range(shot.height) if shot.getpixel((shot.width // 2, y)) == HIDDEN]
+        cols = [x for x in range(shot.width) if rows and shot.getpixel((x, rows[0] + 3)) == HIDDEN]
+        return shot, (cols[0], rows[0]) if cols else None
+
+    @unittest.skipUnless(shutil.which("firefox-esr") and os.environ.get("DISPLAY"), "no Firefox, or no X display")
+    def test_shows_the_window_and_decodes_a_click(self):
+        with tempfile.TemporaryDirectory() as site, tempfile.TemporaryDirectory() as profile:
+            subprocess.run(["cmake", "--install", BUILD, "--prefix", site], check=True, stdout=subprocess.DEVNULL)
+            pathlib.Path(profile, "user.js").write_text(self.PREFERENCES)
+            with browser.serve(site) as url:
+                firefox = subprocess.Popen(["firefox-esr", "--kiosk", "--new-instance", "--profile", profile, url],
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                self.addCleanup(firefox.wait, 10)
+                self.addCleanup(firefox.terminate)
+                corner = browser.wait_for(lambda: self.shown()[1], 60)
+                self.assertIsNotNone(corner, "no window")
+                time.sleep(1)  # its first frame drawn whole
+                shot, corner = self.shown()
+                at = lambda p: (corner[0] + p[0], corner[1] + p[1])  # noqa: E731
+                self.assertEqual([shot.getpixel(at(p)) for p in STRIPES], [WHITE] * 5)
+                subprocess.run(["xdotool", "mousemove", "--sync", *map(str, at(swatch(1, 4))), "click", "1"],
+                               check=True)
+                self.assertTrue(browser.wait_for(lambda: self.shown()[0].getpixel(at(STRIPES[0])) == YELLOW, 10))
 
 
 if __name__ == "__main__":
