@@ -9,7 +9,9 @@
 // WebAssembly bridges its controls to the page, try that with a screen
 // reader before this goes):
 // what a desktop screen reader would read goes to an ARIA live region of
-// the page (id "vexil-speech"), and the state is the canvas's description.
+// the page (id "vexil-speech"), and the state is the canvas's description,
+// from an unseen element (id "vexil-state"): a screen reader speaks a
+// changed description attribute of the focus, and the region already has.
 namespace vexil::speaker {
 
 namespace {
@@ -70,9 +72,9 @@ void selectedChanged(QAccessibleInterface*, bool) {}
 
 void stateChanged(const QString& state)
 {
-    emscripten::val canvas = element("vexil-canvas");
-    if (!canvas.isNull() && !canvas.isUndefined())
-        canvas.call<void>("setAttribute", std::string("aria-description"), state.toStdString());
+    emscripten::val described = element("vexil-state");
+    if (!described.isNull() && !described.isUndefined())
+        described.set("textContent", state.toStdString());
 }
 
 }  // namespace vexil::speaker

@@ -141,7 +141,7 @@ class PageTest(unittest.TestCase):
                     press(self, point)
                 self.assertEqual(self.stripes([YELLOW, VIOLET, RED, WHITE, HIDDEN]), [YELLOW, VIOLET, RED, WHITE, HIDDEN])
                 self.assertEqual(self.said("4,7 килоома"), "4,7 килоома")
-                self.assertIn("4 полосы: 4,7 килоома", self.js(f"{CANVAS}.getAttribute('aria-description')"))
+                self.assertIn("4 полосы: 4,7 килоома", self.js("document.getElementById('vexil-state').textContent"))
                 press(self, CLOSE)
                 self.assertTrue(browser.wait_for(lambda: self.js(f"{CANVAS}.style.display") == "none", 5))
                 self.assertTrue(self.js("document.getElementById('vexil-line').textContent").startswith("Vexil закрыт."))
