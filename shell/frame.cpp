@@ -41,7 +41,16 @@ Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
     setWindowTitle(QString::fromLatin1(product::kTitle));
     setWindowIcon(programIcon());
     form.release()->setParent(this, Qt::Widget);  // owned by the frame from here on
-    form_->setAutoFillBackground(true);           // as it did as a window
+    // The window goes by the form's name: the frame, which is the window
+    // now, takes it over, so that a lookup by that name finds the window, once.
+    setObjectName(form_->objectName());
+    form_->setObjectName(QStringLiteral("Form"));
+    form_->setAutoFillBackground(true);  // as it did as a window
+    // A tiling window manager stretches a window whatever its size hints:
+    // around the form, where it stays, lies the form's own background.
+    QPalette around = palette();
+    around.setColor(QPalette::Window, form_->palette().color(QPalette::Window));
+    setPalette(around);
     form_->installEventFilter(this);
     strip_->hide();
     setFixedSize(form_->size());

@@ -54,7 +54,8 @@ private slots:
         vexil::Frame window(std::make_unique<Vexil>(), vexil::TitleBar::System);
         const auto* form = window.findChild<Vexil*>();
         QVERIFY(form);
-        QCOMPARE(form->objectName(), QStringLiteral("Vexil"));
+        QCOMPARE(window.objectName(), QStringLiteral("Vexil"));
+        QVERIFY(!window.findChild<QObject*>(QStringLiteral("Vexil")));
         QCOMPARE(form->windowTitle(), QStringLiteral("Vexil...!"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Vexil...!"));
         QCOMPARE(form->size(), QSize(441, 407));
@@ -324,6 +325,18 @@ private slots:
         window->setWindowState(asked);
         QTRY_COMPARE(window->windowState(), Qt::WindowNoState);
         QCOMPARE(window->size(), size);
+    }
+
+    // A tiling window manager makes the window larger anyway.
+    void stretchedAroundTheForm()
+    {
+        vexil::Frame window(std::make_unique<Vexil>(), vexil::TitleBar::System);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.windowHandle()->resize(1020, 728);
+        QTRY_COMPARE(window.size(), QSize(1020, 728));
+        QCOMPARE(window.findChild<Vexil*>()->geometry(), QRect(0, 0, 441, 407));
+        QCOMPARE(window.grab().toImage().pixelColor(1000, 700), QColor(0x00, 0x40, 0x40));
     }
 
     void closingEndsTheApplication_data()
