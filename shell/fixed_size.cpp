@@ -44,7 +44,13 @@ void FixedSize::refuse()
         return;
     }
     // Elsewhere, once the platform has applied the state (full screen may
-    // show the window unchanged in size), it is undone.
+    // show the window unchanged in size), it is undone. On Wayland the
+    // compositor takes a state, and gives it back, only with a frame: one
+    // now, in the state asked for, and one as the normal state returns
+    // (Weston would keep the window centred on black until the next click).
+    undoing_ = true;
+    window_->windowHandle()->installEventFilter(this);
+    window_->update();
     QMetaObject::invokeMethod(window_, restore, Qt::QueuedConnection);
 }
 
@@ -54,6 +60,12 @@ bool FixedSize::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::WindowStateChange && (window_->windowState() & kOtherSizes))
             refuse();
         return false;
+    }
+    // The platform's word that the normal state is back.
+    if (event->type() == QEvent::WindowStateChange && undoing_ &&
+        !(window_->windowHandle()->windowStates() & kOtherSizes)) {
+        undoing_ = false;
+        window_->update();
     }
     // The window's surface, until it is shown anew.
     return holdingFrames_ && (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest);

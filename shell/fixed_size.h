@@ -24,6 +24,7 @@ private:
 
     QWidget* window_;
     bool holdingFrames_ = false;
+    bool undoing_ = false;
 };
 
 }  // namespace vexil

@@ -59,6 +59,16 @@ rows=(
     "WAYLAND_SOCKET=inherited WAYLAND_DEBUG=1|native|"
 )
 
+# Where on the screen the window's teal begins (its first row, and that
+# row's first column).
+corner() {
+    import -window root -depth 8 ppm:- | python3 -c 'import sys
+_, size, _, pixels = sys.stdin.buffer.read().split(b"\n", 3)
+width = int(size.split()[0])
+at = next((i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\x00\x40\x40"), -1)
+print(at % width, at // width)'
+}
+
 # On the compositor: a native window of the fixed size (441 × 407 under a
 # 20 px title bar of its own), which clicks where Qt's title bar had its
 # maximize button, and Weston's maximize and full-screen shortcuts, leave
@@ -73,9 +83,12 @@ native() {
     sleep 1
     xdotool key super+shift+m
     sleep 1
+    local before
+    before=$(corner)
     xdotool key super+shift+f
     sleep 1
     kill -0 "$pid" || { echo "died: $(grep -a -m1 error "$out")"; return; }
+    [[ $(corner) == "$before" ]] || echo "moved by full screen from $before to $(corner)"
     for request in 'set_title("Vexil...!")' 'set_app_id("org.vexil.Vexil")' \
         'set_min_size(441, 427)' 'set_max_size(441, 427)'; do
         grep -qF "$request" "$out" || { echo "no $request"; return; }
