@@ -79,22 +79,6 @@ closed() {
 running "$installed"
 timeout 120 "$src/scripts/wine-run" "$setup" /S || fail "installing over a running Vexil: status $?"
 closed "the installer"
-# A copy running from elsewhere is not the installer's to close. (wine
-# itself: wine-run would wait for every program in the prefix to end.)
-running "$tmp/portable/vexil-$version-win64/Vexil.exe"
-WINEDEBUG=-all timeout 120 wine "$setup" /S || fail "installing beside a portable Vexil: status $?"
-kill -0 "$pid" 2>/dev/null || fail "the installer closed a portable Vexil"
-xdotool mousemove --window "$window" 68 380 click 1
-wait "$pid" || fail "the portable Vexil ended with status $?"
-# A frozen one holds a silent install five seconds, which then fails.
-running "$installed"
-frozen=$(pgrep -f '^/.*/Programs/Vexil/Vexil\.exe$')
-kill -STOP "$frozen"
-started=$SECONDS
-WINEDEBUG=-all timeout 120 wine "$setup" /S && fail "installing over a frozen Vexil succeeded"
-(( SECONDS - started <= 10 )) || fail "a frozen Vexil held the installer $((SECONDS - started)) s"
-kill -CONT "$frozen"
-closed "the installer, once it answered"
 running "$installed"
 timeout 120 "$src/scripts/wine-run" "$(dirname "$installed")/Uninstall.exe" /S || fail "uninstalling: status $?"
 closed "the uninstaller"
