@@ -33,7 +33,14 @@ setup=$tmp/pkg/vexil-$version-win64.exe
 running() {
     WINEPATH= QT_PLUGIN_PATH= "$src/scripts/wine-run" "$1" &
     pid=$!
-    window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Vexil\.\.\.!$' | head -n 1) || true
+    # Searched afresh each time: a Wine window that vanishes mid-search
+    # makes xdotool fail with BadWindow.
+    window=
+    for _ in $(seq 240); do
+        window=$(xdotool search --onlyvisible --name '^Vexil\.\.\.!$' 2>/dev/null | head -n 1) || true
+        [[ -n $window ]] && break
+        sleep 0.5
+    done
     [[ -n $window ]] || { kill "$pid"; fail "no window from $1"; }
     xdotool getwindowgeometry "$window" | grep 'Geometry: 441x407' >/dev/null || { kill "$pid"; fail "client area of $1"; }
     sleep 1
@@ -79,10 +86,33 @@ closed() {
 running "$installed"
 timeout 120 "$src/scripts/wine-run" "$setup" /S || fail "installing over a running Vexil: status $?"
 closed "the installer"
+# A copy running from elsewhere is not the installer's to close. (wine
+# itself: wine-run would wait for every program in the prefix to end.)
+running "$tmp/portable/vexil-$version-win64/Vexil.exe"
+WINEDEBUG=-all timeout 120 wine "$setup" /S || fail "installing beside a portable Vexil: status $?"
+kill -0 "$pid" 2>/dev/null || fail "the installer closed a portable Vexil"
+xdotool mousemove --window "$window" 68 380 click 1
+wait "$pid" || fail "the portable Vexil ended with status $?"
+# A frozen one holds a silent install five seconds, which then fails.
 running "$installed"
-timeout 120 "$src/scripts/wine-run" "$(dirname "$installed")/Uninstall.exe" /S || fail "uninstalling: status $?"
+frozen=$(pgrep -f '^/.*/Programs/Vexil/Vexil\.exe$')
+kill -STOP "$frozen"
+started=$SECONDS
+WINEDEBUG=-all timeout 120 wine "$setup" /S && fail "installing over a frozen Vexil succeeded"
+(( SECONDS - started <= 10 )) || fail "a frozen Vexil held the installer $((SECONDS - started)) s"
+kill -CONT "$frozen"
+closed "the installer, once it answered"
+# Uninstalled as a package manager would, by the registered quiet command,
+# whose status is the outcome's; nothing stays, not even in %TEMP%.
+quiet=$(wine reg query "$key" /v QuietUninstallString | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+uninstaller=${quiet#\"}
+uninstaller=${uninstaller%%\"*}
+read -ra arguments <<<"${quiet#\"$uninstaller\" }"
+running "$installed"
+WINEDEBUG=-all timeout 120 wine "$uninstaller" "${arguments[@]}" || fail "uninstalling: status $?"
 closed "the uninstaller"
-wineserver --wait
+wineserver --wait  # and the line that removes it once it has ended
+[[ -z $(find "$WINEPREFIX/drive_c/users" -path '*/Temp/~nsu*') ]] || fail "left in %TEMP%"
 left=$(find "$WINEPREFIX/drive_c" -iname '*vexil*')
 [[ -z $left ]] || fail "left behind after uninstalling: $left"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "uninstall entry left behind"
