@@ -33,6 +33,21 @@ std::string counted(const std::string& number, const Forms& forms)
 constexpr Forms kPercent{"процент", "процента", "процентов"};
 constexpr Forms kVolt{"вольт", "вольта", "вольт"};
 
+// A percent below one as said aloud: "полпроцента" is heard sooner than
+// "ноль целых пять десятых процента".
+std::string percent(const Decimal& value)
+{
+    static constexpr std::array<std::pair<Decimal, std::string_view>, 3> kFractions{{
+        {Decimal{50, -2}, "полпроцента"},
+        {Decimal{25, -2}, "четверть процента"},
+        {Decimal{10, -2}, "десятая процента"},
+    }};
+    for (const auto& [fraction, said] : kFractions)
+        if (fraction == value)
+            return std::string(said);
+    return counted(number(value), kPercent);
+}
+
 std::string prefixed(std::string_view form, int power)
 {
     return std::string(units::prefix(power).word) + std::string(form);
@@ -79,11 +94,12 @@ std::string tolerance(const Tolerance& tolerance)
     if (!tolerance.stated())
         return "не указан";
     if (tolerance.alternative != Decimal{})
-        return number(tolerance.plus) + " или " + counted(number(tolerance.alternative), kPercent);
+        return number(tolerance.plus) + " или " + percent(tolerance.alternative);
     if (!tolerance.symmetric())
-        return "плюс " + number(tolerance.plus) + ", минус " + counted(number(tolerance.minus), kPercent);
+        // Its sign words say it is in percent, as the band does.
+        return "плюс " + number(tolerance.plus) + " минус " + number(tolerance.minus);
     // Without a letter it is the three-band default, written "+-20%".
-    return (tolerance.letter != 0 ? "" : "плюс-минус ") + counted(number(tolerance.plus), kPercent);
+    return (tolerance.letter != 0 ? "" : "плюс-минус ") + percent(tolerance.plus);
 }
 
 std::string voltage(int volts)

@@ -20,7 +20,8 @@ std::string unit(const Quantity& base);
 // "умножить на 100", "разделить на 10".
 std::string multiplier(const Decimal& multiplier);
 // "5 процентов", "плюс-минус 20 процентов" (no letter: the three-band
-// default), "плюс 80, минус 20 процентов", "30 или 0,1 процента", "не указан".
+// default), "полпроцента", "плюс 80 минус 20", "30 или десятая процента",
+// "не указан".
 std::string tolerance(const Tolerance& tolerance);
 // "50 вольт"; "не указано".
 std::string voltage(int volts);

@@ -288,7 +288,7 @@ private slots:
         row("window's state, units in full", {"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}, "", "description",
             "Сопротивление, 4 полосы: 4,7 килоома, допуск 5 процентов");
         row("capacitor's state: signs and voltage in words", {"Op_C"}, "", "description",
-            "Емкость, 5 полос: 99000 микрофарад, допуск плюс 80, минус 20 процентов, напряжение 90 вольт");
+            "Емкость, 5 полос: 99000 микрофарад, допуск плюс 80 минус 20, напряжение 90 вольт");
         // Fields: their own name and the value in words, no two alike.
         const QStringList decoded{"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"};
         row("digits", decoded, "Result", "name", "Цифры: 47");

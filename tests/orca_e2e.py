@@ -14,12 +14,16 @@ in Chromium, and only the decode is pressed: Orca must take the canvas in
 its focus mode by itself (the keys go to Vexil, not to Orca's browsing),
 and hear each result once.
 
-Run as: scripts/with-xvfb dbus-run-session -- tests/orca_e2e.py VEXIL [LOCALE]
+Run inside scripts/with-weston, Vexil runs in Weston: the same words are
+heard.
+
+Run as: scripts/with-xvfb dbus-run-session -- [scripts/with-weston] tests/orca_e2e.py VEXIL [LOCALE]
 Exits 77 (skipped) when Orca is not installed. Where espeak-ng and sox are
 installed, it times every phrase Orca speaks after a key, its own words
 and none of its key echo (voice ru, default rate), and holds them to what
-they take now: none over 4 s, the decode at most 47 s, where-am-I (which
-Orca 43 ends with the focused swatch and its place) at most 12 s."""
+they take now: none over 3.1 s (Orca's "отмечено" takes the longest past
+3 s), the decode at most 45 s, where-am-I (which Orca 43 ends with the
+focused swatch and its place) at most 12 s."""
 import os
 import re
 import shutil
@@ -36,6 +40,7 @@ import pyatspi
 
 VEXIL = sys.argv[1]
 LOCALE = sys.argv[2] if len(sys.argv) > 2 else "ru_RU.UTF-8"
+WESTON = "WAYLAND_DISPLAY" in os.environ
 home = tempfile.mkdtemp()
 env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"), LANG=LOCALE, LC_ALL=LOCALE)
 for key in ("org.gnome.desktop.a11y.applications screen-reader-enabled",
@@ -65,16 +70,17 @@ if WEB:
     time.sleep(15)  # the page loaded, the program compiled and started
 else:
     app = subprocess.Popen([VEXIL], env=env)
-    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
-                            capture_output=True, text=True, check=True).stdout.split()[0]
-    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-    time.sleep(2)
+    if not WESTON:  # in Weston, its window on the X display has the keys
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid)],
+                                capture_output=True, text=True, check=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    time.sleep(4 if WESTON else 2)
 
 # Each key, and what must be heard after it (a phrase begins an utterance).
 DECODE = [("Tab", []), ("Left", ["4, 2 из 3", "99000 мегаом"]), ("shift+Tab", []),
           ("shift+Tab", ["Таблица цветов", "Первая цифра", "Белый, 9"]),
           ("4", ["Вторая цифра", "Белый, 9"]), ("7", ["Множитель", "Белый, умножить"]),
-          ("2", ["Допуск", "4,7 килоома"]), ("p", ["Зеленый, 0,5 процента"]), ("p", ["Золотой, 5 процентов"]),
+          ("2", ["Допуск", "4,7 килоома"]), ("p", ["Зеленый, полпроцента"]), ("p", ["Золотой, 5 процентов"]),
           ("space", ["допуск 5 процентов"])]
 STEPS = [("Up", ["Черный, 20 процентов"]), ("Down", ["Золотой, 5 процентов"]),
          ("Left", ["Множитель", "Красный, умножить на 100"]), ("Right", ["Допуск", "Золотой, 5 процентов"]),
@@ -163,12 +169,12 @@ if shutil.which("espeak-ng") and shutil.which("soxi") and not WEB:
     for phrases in decode:
         for h in phrases:
             total += (t := seconds(h))
-            if t > 4.0:
-                print(f"FAIL over 4 s: {h} ({t:.1f} s)")
+            if t > 3.1:
+                print(f"FAIL over 3.1 s: {h} ({t:.2f} s)")
                 failures += 1
     asked = sum(seconds(h) for h in where_am_i)
     print(f"the decode: {len(DECODE)} keys, {total:.1f} s of speech, where-am-I {asked:.1f} s (espeak-ng, voice ru)")
-    if total > 47.0 or asked > 12.0:
-        print("FAIL: the decode over 47 s, or where-am-I over 12 s")
+    if total > 45.0 or asked > 12.0:
+        print("FAIL: the decode over 45 s, or where-am-I over 12 s")
         failures += 1
 sys.exit(1 if failures else 0)
