@@ -14,10 +14,10 @@ in Chromium, and only the decode is pressed: Orca must take the canvas in
 its focus mode by itself (the keys go to Vexil, not to Orca's browsing),
 and hear each result once.
 
-Run inside scripts/with-weston, Vexil runs in Weston: the same words are
-heard.
+Run inside scripts/with-wayland, Vexil runs in Weston or mutter: the same
+words are heard.
 
-Run as: scripts/with-xvfb dbus-run-session -- [scripts/with-weston] tests/orca_e2e.py VEXIL [LOCALE]
+Run as: scripts/with-xvfb dbus-run-session -- [scripts/with-wayland weston|mutter] tests/orca_e2e.py VEXIL [LOCALE]
 Exits 77 (skipped) when Orca is not installed. Where espeak-ng and sox are
 installed, it times every phrase Orca speaks after a key, its own words
 and none of its key echo (voice ru, default rate), and holds them to what
