@@ -84,32 +84,31 @@ class PageTest(unittest.TestCase):
         for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
             self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
 
+    def shot(self, left=0, top=0, right=441, bottom=407):
+        """The window's rectangle (in its px), at every device pixel, even
+        where it lies beyond the screen."""
+        box = self.js(f"{CANVAS}.getBoundingClientRect()")
+        f = box["width"] / 441
+        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
+            "x": box["x"] + self.js("scrollX") + left * f, "y": box["y"] + self.js("scrollY") + top * f,
+            "width": (right - left) * f, "height": (bottom - top) * f, "scale": 1}})["data"]
+        return Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB")
+
     def stripes(self, expected, points=STRIPES):
         """Waits until the window's `points` (the stripes) have the
         `expected` colours; those last seen."""
         seen = []
 
         def shown():
-            # The whole window, even where it lies beyond the screen.
-            box = self.js(f"{CANVAS}.getBoundingClientRect()")
-            x, y = box["x"] + self.js("scrollX"), box["y"] + self.js("scrollY")
-            png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True, "clip": {
-                "x": x, "y": y, "width": box["width"], "height": box["height"], "scale": 1}})["data"]
-            shot = Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB").resize((441, 407), Image.NEAREST)
+            shot = self.shot().resize((441, 407), Image.NEAREST)
             seen[:] = [shot.getpixel(p) for p in points]
             return seen == expected
         browser.wait_for(shown, 10)
         return seen
 
     def plain(self, left, top, right, bottom):
-        """Whether the window's rectangle (in its px) shows nothing but its
-        background, at every device pixel."""
-        box = self.js(f"{CANVAS}.getBoundingClientRect()")
-        f = box["width"] / 441
-        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"clip": {
-            "x": box["x"] + left * f, "y": box["y"] + top * f, "width": (right - left) * f,
-            "height": (bottom - top) * f, "scale": 1}})["data"]
-        return set(Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB").getdata()) == {HIDDEN}
+        """Whether the window's rectangle shows nothing but its background."""
+        return set(self.shot(left, top, right, bottom).getdata()) == {HIDDEN}
 
     def said(self, expected=None):
         """What the live region says, once it says `expected`, if given."""
