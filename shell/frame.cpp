@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QResource>
-#include <QWindow>
 
 #include "product.h"
 
@@ -54,46 +53,37 @@ Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
     form_->installEventFilter(this);
     strip_->hide();
     setFixedSize(form_->size());
-    if (titleBar == TitleBar::Program) {
-        // Alone: beside button hints Qt would drop it.
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        drawTitleBar();
-        return;
-    }
-    // The compositor draws the title bar, unless it decides otherwise for
-    // this window, now or later (sway's "border csd"): then Qt would.
-    if (titleBar == TitleBar::Negotiated) {
-        create();
-        windowHandle()->installEventFilter(this);
-    }
+    // Where the compositor decides (xdg-decoration), the program asks it
+    // for a title bar itself, window by window (followTitleBarMode): Qt
+    // would ask once, draw one with maximize and resizing when told no, and
+    // stop listening once its own was gone.
+    if (titleBar != TitleBar::System)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);  // alone: beside button hints Qt would drop it
+    if (titleBar == TitleBar::Program)
+        drawTitleBar(true);
 }
 
-void Frame::drawTitleBar()
+void Frame::drawTitleBar(bool draw)
 {
-    if (drawn_)
-        return;
-    drawn_ = true;
-    // On the shown window's surface, so that it is not hidden and shown anew.
-    if (auto* surface = windowHandle())
-        surface->setFlags(surface->flags() | Qt::FramelessWindowHint);
     strip_->setGeometry(0, 0, form_->width(), title_look::kHeight);
-    strip_->show();
-    form_->move(0, title_look::kHeight);
-    setFixedSize(form_->width(), title_look::kHeight + form_->height());
+    strip_->setVisible(draw);
+    const int top = draw ? title_look::kHeight : 0;
+    form_->move(0, top);
+    setFixedSize(form_->width(), top + form_->height());
+}
+
+void Frame::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible)
+        emit shown();
 }
 
 bool Frame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == form_) {
-        // "Закрыть" closes the form: the frame goes with it, and so the program.
-        if (event->type() == QEvent::Close)
-            close();
-        return false;
-    }
-    // Qt's own title bar has margins; a compositor's has none on Wayland.
-    const bool painting = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
-    if (painting && !drawn_ && !windowHandle()->frameMargins().isNull())
-        QMetaObject::invokeMethod(this, &Frame::drawTitleBar, Qt::QueuedConnection);
+    // "Закрыть" closes the form: the frame goes with it, and so the program.
+    if (watched == form_ && event->type() == QEvent::Close)
+        close();
     return false;
 }
 

@@ -8,6 +8,8 @@
 // (platform_unix.cpp, platform_windows.cpp).
 namespace vexil {
 
+class Frame;
+
 // Who draws the window's title bar.
 enum class TitleBar {
     System,      // the window system, as the layout has it (X, Windows)
@@ -25,6 +27,11 @@ struct Display {
 // answers, Qt would hang or abort with a core dump and advise reinstalling;
 // this says in one line on standard error what it tried, and returns none.
 std::optional<Display> chooseDisplay();
+
+// Where the compositor decides who draws the title bar (Negotiated), asks
+// for its own, and from then on draws the program's whenever it says no.
+// Called once the frame is shown, before its first frame is drawn.
+void followTitleBarMode(Frame& frame);
 
 // Lets installers see that Vexil runs, for as long as it runs.
 void markRunning();

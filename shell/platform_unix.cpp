@@ -17,6 +17,8 @@
 #include <wayland-client.h>
 #include <xcb/xcb.h>
 
+#include "xdg_decoration.h"
+
 namespace vexil {
 
 namespace {
@@ -177,6 +179,11 @@ std::optional<Display> chooseDisplay()
     }
     std::fprintf(stderr, "vexil: cannot open a display: %s\n", qPrintable(why.join(QStringLiteral(", "))));
     return std::nullopt;
+}
+
+void followTitleBarMode(Frame& frame)
+{
+    new XdgDecoration(frame);  // owned by the frame
 }
 
 // Linux installs through the package manager, which replaces files in use.

@@ -12,6 +12,9 @@ std::optional<Display> chooseDisplay()
     return Display{{}, TitleBar::System};
 }
 
+// Windows draws the title bar: nothing to ask.
+void followTitleBarMode(Frame&) {}
+
 // A named mutex that lives as long as the process: the installer and the
 // uninstaller look for it before they replace or remove the program's
 // files, which Windows keeps locked while it runs.

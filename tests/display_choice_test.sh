@@ -153,8 +153,8 @@ if command -v dbus-run-session >/dev/null && python3 -c "import pyatspi" 2>/dev/
 fi
 
 # sway decides for client-side title bars once the window is mapped
-# ("border csd"): Qt's own, with maximize and resize handles, gives way to
-# the program's, and every filled shape is opaque over sway's background
+# ("border csd"): the program's, never Qt's with maximize and resize
+# handles, and only while floating; every filled shape is opaque over sway's background
 # (#123456): 13 × 13 red inside each of the five red swatches, the dark
 # blue of the program's title bar.
 csd_on_sway() {
@@ -184,6 +184,12 @@ csd_on_sway() {
     done
     sleep 1
     XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 grim "$shot"
+    # Tiled, sway draws the title bar across the tile: the program's goes.
+    SWAYSOCK=$(echo "$dir"/sway-ipc.*.sock) swaymsg floating disable >/dev/null
+    sleep 1
+    XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 grim "$dir/tiled.png"
+    [[ $(convert "$dir/tiled.png" -format %c histogram:info:- | grep -c '#000080 ') == 0 ]] ||
+        echo "two title bars when tiled"
     kill "$pid" "$sway_pid" 2>/dev/null
     wait "$pid" "$sway_pid" 2>/dev/null
     # Never a frame at the size of Qt's own title bar around the form.

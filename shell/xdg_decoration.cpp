@@ -1,0 +1,111 @@
+#include "xdg_decoration.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <cstring>
+
+#include <wayland-client.h>
+
+#include "frame.h"
+#include "xdg-decoration-unstable-v1-client-protocol.h"
+
+namespace vexil {
+
+namespace {
+
+struct Found {
+    uint32_t name = 0;
+};
+
+void announced(void* found, wl_registry*, uint32_t name, const char* interface, uint32_t)
+{
+    if (std::strcmp(interface, zxdg_decoration_manager_v1_interface.name) == 0)
+        static_cast<Found*>(found)->name = name;
+}
+
+void withdrawn(void*, wl_registry*, uint32_t) {}
+
+constexpr wl_registry_listener kRegistryListener{announced, withdrawn};
+
+// The compositor's decoration manager, bound on Qt's connection through a
+// queue of this program's own, so that Qt's events wait meanwhile.
+zxdg_decoration_manager_v1* bindManager(wl_display* display)
+{
+    wl_event_queue* queue = wl_display_create_queue(display);
+    auto* onQueue = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(onQueue), queue);
+    wl_registry* registry = wl_display_get_registry(onQueue);
+    wl_proxy_wrapper_destroy(onQueue);
+    Found found;
+    wl_registry_add_listener(registry, &kRegistryListener, &found);
+    wl_display_roundtrip_queue(display, queue);
+    zxdg_decoration_manager_v1* manager = nullptr;
+    if (found.name != 0) {
+        manager = static_cast<zxdg_decoration_manager_v1*>(
+            wl_registry_bind(registry, found.name, &zxdg_decoration_manager_v1_interface, 1));
+        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(manager), nullptr);  // Qt dispatches its events
+    }
+    wl_registry_destroy(registry);
+    wl_event_queue_destroy(queue);
+    return manager;
+}
+
+}  // namespace
+
+XdgDecoration::XdgDecoration(Frame& frame) : QObject(&frame), frame_(frame)
+{
+    frame.winId();  // its QWindow, to hear it hidden
+    display_ = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+    if (display_ != nullptr)
+        manager_ = bindManager(display_);
+    // Each showing has a toplevel of its own, which Qt makes as the window
+    // is shown and destroys as it is hidden: the decoration object is made
+    // after it, before the first frame, and goes before it.
+    connect(&frame, &Frame::shown, this, &XdgDecoration::ask);
+    connect(frame.windowHandle(), &QWindow::visibleChanged, this, [this](bool visible) {
+        if (!visible)
+            drop();
+    });
+}
+
+XdgDecoration::~XdgDecoration()
+{
+    drop();
+    if (manager_ != nullptr)
+        zxdg_decoration_manager_v1_destroy(manager_);
+}
+
+void XdgDecoration::ask()
+{
+    static constexpr zxdg_toplevel_decoration_v1_listener listener{
+        [](void* self, zxdg_toplevel_decoration_v1*, uint32_t mode) {
+            // Told just before the window's configure that goes with it: the
+            // frame has its size in time for the frame drawn in answer.
+            static_cast<XdgDecoration*>(self)->frame_.drawTitleBar(
+                mode == ZXDG_TOPLEVEL_DECORATION_V1_MODE_CLIENT_SIDE);
+        }};
+    auto* toplevel =
+        static_cast<xdg_toplevel*>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
+            "xdg_toplevel", frame_.windowHandle()));
+    if (manager_ == nullptr || toplevel == nullptr) {
+        frame_.drawTitleBar(true);
+        return;
+    }
+    drop();
+    decoration_ = zxdg_decoration_manager_v1_get_toplevel_decoration(manager_, toplevel);
+    zxdg_toplevel_decoration_v1_add_listener(decoration_, &listener, this);
+    zxdg_toplevel_decoration_v1_set_mode(decoration_, ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE);
+    wl_display_flush(display_);
+}
+
+void XdgDecoration::drop()
+{
+    if (decoration_ != nullptr)
+        zxdg_toplevel_decoration_v1_destroy(decoration_);
+    decoration_ = nullptr;
+}
+
+}  // namespace vexil
