@@ -21,14 +21,16 @@ void FixedSize::refuse()
 {
     const auto restore = [window = window_] { window->setWindowState(window->windowState() & ~kOtherSizes); };
     // Qt 6.4 on Wayland acknowledges the state, then delivers it here, then
-    // draws a frame. A frame of this size in a maximized state gets the
-    // program disconnected (Weston), and a request for the normal state
-    // without one is not answered: the compositor saw no change. So no frame
-    // is drawn, and the window is shown anew, in its normal state, as it
-    // started. display_choice's Weston rows press maximize and full screen:
-    // with a Qt whose xdg-shell refuses a state outside the window's size
-    // limits, they pass without this, and it goes.
-    if ((window_->windowState() & Qt::WindowMaximized) &&
+    // draws a frame. A frame of other than the compositor's size in a
+    // maximized state gets the program disconnected (Weston), and a request
+    // for the normal state without one is not answered: the compositor saw
+    // no change. Where Qt held the window to its one size (xdg_toplevel.h
+    // lets it take the compositor's where it can), no frame is drawn, and
+    // the window is shown anew, in its normal state, as it started.
+    // display_choice's Weston rows press maximize and full screen: with a Qt
+    // whose xdg-shell refuses a state outside the window's size limits, they
+    // pass without this, and it goes.
+    if ((window_->windowState() & Qt::WindowMaximized) && window_->minimumSize() == window_->maximumSize() &&
         QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         holdingFrames_ = true;
         window_->windowHandle()->installEventFilter(this);
@@ -47,7 +49,8 @@ void FixedSize::refuse()
     // show the window unchanged in size), it is undone. On Wayland the
     // compositor takes a state, and gives it back, only with a frame: one
     // now, in the state asked for, and one as the normal state returns
-    // (Weston would keep the window centred on black until the next click).
+    // (Weston would keep the window centred on black until the next click),
+    // where it was.
     undoing_ = true;
     window_->windowHandle()->installEventFilter(this);
     window_->update();

@@ -54,9 +54,9 @@ Frame::Frame(std::unique_ptr<QWidget> form, TitleBar titleBar)
     strip_->hide();
     setFixedSize(form_->size());
     // Where the compositor decides (xdg-decoration), the program asks it
-    // for a title bar itself, window by window (followTitleBarMode): Qt
-    // would ask once, draw one with maximize and resizing when told no, and
-    // stop listening once its own was gone.
+    // for a title bar itself, window by window (shapeToplevel): Qt would
+    // ask once, draw one with maximize and resizing when told no, and stop
+    // listening once its own was gone.
     if (titleBar != TitleBar::System)
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);  // alone: beside button hints Qt would drop it
     if (titleBar == TitleBar::Program)

@@ -35,8 +35,7 @@ int main(int, char* argv[])
     const auto window = std::make_unique<vexil::Frame>(std::move(form), display->titleBar);
     vexil::reportAccessibleChanges(shownForm);
     new vexil::FixedSize(window.get());  // owned by the window
-    if (display->titleBar == vexil::TitleBar::Negotiated)
-        vexil::followTitleBarMode(*window);
+    vexil::shapeToplevel(*window, display->titleBar);
     window->show();
     return QApplication::exec();
 }

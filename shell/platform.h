@@ -28,10 +28,11 @@ struct Display {
 // this says in one line on standard error what it tried, and returns none.
 std::optional<Display> chooseDisplay();
 
-// Where the compositor decides who draws the title bar (Negotiated), asks
-// for its own, and from then on draws the program's whenever it says no.
-// Called once the frame is shown, before its first frame is drawn.
-void followTitleBarMode(Frame& frame);
+// On Wayland, says to the compositor what Qt 6.4 would not (xdg_toplevel.h):
+// where it decides who draws the title bar (Negotiated), the program asks
+// for its own and draws the program's whenever it says no; where the program
+// draws it (Program), the window's one size. Before the frame is shown.
+void shapeToplevel(Frame& frame, TitleBar titleBar);
 
 // Lets installers see that Vexil runs, for as long as it runs.
 void markRunning();

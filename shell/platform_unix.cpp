@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QtGlobal>
@@ -17,7 +18,7 @@
 #include <wayland-client.h>
 #include <xcb/xcb.h>
 
-#include "xdg_decoration.h"
+#include "xdg_toplevel.h"
 
 namespace vexil {
 
@@ -181,9 +182,10 @@ std::optional<Display> chooseDisplay()
     return std::nullopt;
 }
 
-void followTitleBarMode(Frame& frame)
+void shapeToplevel(Frame& frame, TitleBar titleBar)
 {
-    new XdgDecoration(frame);  // owned by the frame
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        new XdgToplevel(frame, titleBar);  // owned by the frame
 }
 
 // Linux installs through the package manager, which replaces files in use.

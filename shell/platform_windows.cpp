@@ -12,8 +12,8 @@ std::optional<Display> chooseDisplay()
     return Display{{}, TitleBar::System};
 }
 
-// Windows draws the title bar: nothing to ask.
-void followTitleBarMode(Frame&) {}
+// Windows draws the title bar and keeps the size: nothing to say.
+void shapeToplevel(Frame&, TitleBar) {}
 
 // A named mutex that lives as long as the process: the installer and the
 // uninstaller look for it before they replace or remove the program's

@@ -1,4 +1,4 @@
-#include "xdg_decoration.h"
+#include "xdg_toplevel.h"
 
 #include <QGuiApplication>
 #include <QWindow>
@@ -10,6 +10,7 @@
 
 #include "frame.h"
 #include "xdg-decoration-unstable-v1-client-protocol.h"
+#include "xdg-shell-client-protocol.h"
 
 namespace vexil {
 
@@ -54,54 +55,69 @@ zxdg_decoration_manager_v1* bindManager(wl_display* display)
 
 }  // namespace
 
-XdgDecoration::XdgDecoration(Frame& frame) : QObject(&frame), frame_(frame)
+XdgToplevel::XdgToplevel(Frame& frame, TitleBar titleBar) : QObject(&frame), frame_(frame)
 {
     frame.winId();  // its QWindow, to hear it hidden
     display_ = static_cast<wl_display*>(
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-    if (display_ != nullptr)
+    if (titleBar == TitleBar::Negotiated && display_ != nullptr)
         manager_ = bindManager(display_);
+    // No decoration manager (a connection handed over may find none): the
+    // program draws the title bar throughout.
+    if (manager_ == nullptr) {
+        frame.drawTitleBar(true);
+        size_ = frame.size();
+        frame.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
     // Each showing has a toplevel of its own, which Qt makes as the window
-    // is shown and destroys as it is hidden: the decoration object is made
-    // after it, before the first frame, and goes before it.
-    connect(&frame, &Frame::shown, this, &XdgDecoration::ask);
+    // is shown and destroys as it is hidden: what is said on it is said
+    // after Qt, before the first frame, and a decoration object goes before
+    // the toplevel.
+    connect(&frame, &Frame::shown, this, &XdgToplevel::shown);
     connect(frame.windowHandle(), &QWindow::visibleChanged, this, [this](bool visible) {
         if (!visible)
             drop();
     });
 }
 
-XdgDecoration::~XdgDecoration()
+XdgToplevel::~XdgToplevel()
 {
     drop();
     if (manager_ != nullptr)
         zxdg_decoration_manager_v1_destroy(manager_);
 }
 
-void XdgDecoration::ask()
+void XdgToplevel::shown()
 {
     static constexpr zxdg_toplevel_decoration_v1_listener listener{
         [](void* self, zxdg_toplevel_decoration_v1*, uint32_t mode) {
             // Told just before the window's configure that goes with it: the
             // frame has its size in time for the frame drawn in answer.
-            static_cast<XdgDecoration*>(self)->frame_.drawTitleBar(
+            static_cast<XdgToplevel*>(self)->frame_.drawTitleBar(
                 mode == ZXDG_TOPLEVEL_DECORATION_V1_MODE_CLIENT_SIDE);
         }};
     auto* toplevel =
         static_cast<xdg_toplevel*>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
             "xdg_toplevel", frame_.windowHandle()));
-    if (manager_ == nullptr || toplevel == nullptr) {
-        frame_.drawTitleBar(true);
+    if (toplevel == nullptr) {  // a shell other than xdg-shell: Qt keeps the size
+        if (!size_.isEmpty())
+            frame_.setFixedSize(size_);
         return;
     }
-    drop();
-    decoration_ = zxdg_decoration_manager_v1_get_toplevel_decoration(manager_, toplevel);
-    zxdg_toplevel_decoration_v1_add_listener(decoration_, &listener, this);
-    zxdg_toplevel_decoration_v1_set_mode(decoration_, ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE);
+    if (manager_ == nullptr) {
+        // Qt said no greatest size: this one stands (applied with Qt's next
+        // commit, its first frame).
+        xdg_toplevel_set_max_size(toplevel, size_.width(), size_.height());
+    } else {
+        drop();
+        decoration_ = zxdg_decoration_manager_v1_get_toplevel_decoration(manager_, toplevel);
+        zxdg_toplevel_decoration_v1_add_listener(decoration_, &listener, this);
+        zxdg_toplevel_decoration_v1_set_mode(decoration_, ZXDG_TOPLEVEL_DECORATION_V1_MODE_SERVER_SIDE);
+    }
     wl_display_flush(display_);
 }
 
-void XdgDecoration::drop()
+void XdgToplevel::drop()
 {
     if (decoration_ != nullptr)
         zxdg_toplevel_decoration_v1_destroy(decoration_);
