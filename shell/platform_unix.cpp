@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 
 #include <poll.h>
 #include <signal.h>
@@ -18,6 +17,7 @@
 #include <wayland-client.h>
 #include <xcb/xcb.h>
 
+#include "xdg-decoration-unstable-v1-client-protocol.h"
 #include "xdg_toplevel.h"
 
 namespace vexil {
@@ -29,16 +29,6 @@ constexpr std::chrono::milliseconds kPatience{2000};
 // What a display server said when asked.
 enum class Answer : char { Refused, Answered, OffersTitleBars };
 
-void announced(void* offers, wl_registry*, uint32_t, const char* interface, uint32_t)
-{
-    if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0)
-        *static_cast<bool*>(offers) = true;
-}
-
-void withdrawn(void*, wl_registry*, uint32_t) {}
-
-constexpr wl_registry_listener kRegistryListener{announced, withdrawn};
-
 // Whether the display the environment names lets a client in, asked
 // through each protocol's own client library, which reads the variables,
 // finds the socket and, for X, authenticates as Qt will. The Wayland
@@ -48,16 +38,15 @@ Answer askWayland()
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr)
         return Answer::Refused;
-    bool offers = false;
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &kRegistryListener, &offers);
+    zxdg_decoration_manager_v1* manager = bindDecorationManager(display);
     // A socket that accepts and then closes fails here.
-    const bool answered = wl_display_roundtrip(display) >= 0;
-    wl_registry_destroy(registry);
+    const bool answered = wl_display_get_error(display) == 0;
+    if (manager != nullptr)
+        zxdg_decoration_manager_v1_destroy(manager);
     wl_display_disconnect(display);
     if (!answered)
         return Answer::Refused;
-    return offers ? Answer::OffersTitleBars : Answer::Answered;
+    return manager != nullptr ? Answer::OffersTitleBars : Answer::Answered;
 }
 
 Answer askX()

@@ -30,9 +30,11 @@ void withdrawn(void*, wl_registry*, uint32_t) {}
 
 constexpr wl_registry_listener kRegistryListener{announced, withdrawn};
 
-// The compositor's decoration manager, bound on Qt's connection through a
-// queue of this program's own, so that Qt's events wait meanwhile.
-zxdg_decoration_manager_v1* bindManager(wl_display* display)
+}  // namespace
+
+// Through a queue of this program's own, so that on Qt's connection Qt's
+// events wait meanwhile.
+zxdg_decoration_manager_v1* bindDecorationManager(wl_display* display)
 {
     wl_event_queue* queue = wl_display_create_queue(display);
     auto* onQueue = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
@@ -46,14 +48,12 @@ zxdg_decoration_manager_v1* bindManager(wl_display* display)
     if (found.name != 0) {
         manager = static_cast<zxdg_decoration_manager_v1*>(
             wl_registry_bind(registry, found.name, &zxdg_decoration_manager_v1_interface, 1));
-        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(manager), nullptr);  // Qt dispatches its events
+        wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(manager), nullptr);  // the connection's own queue
     }
     wl_registry_destroy(registry);
     wl_event_queue_destroy(queue);
     return manager;
 }
-
-}  // namespace
 
 XdgToplevel::XdgToplevel(Frame& frame, TitleBar titleBar) : QObject(&frame), frame_(frame)
 {
@@ -61,7 +61,7 @@ XdgToplevel::XdgToplevel(Frame& frame, TitleBar titleBar) : QObject(&frame), fra
     display_ = static_cast<wl_display*>(
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
     if (titleBar == TitleBar::Negotiated && display_ != nullptr)
-        manager_ = bindManager(display_);
+        manager_ = bindDecorationManager(display_);
     // No decoration manager (a connection handed over may find none): the
     // program draws the title bar throughout.
     if (manager_ == nullptr) {

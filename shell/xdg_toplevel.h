@@ -13,6 +13,11 @@ namespace vexil {
 
 class Frame;
 
+// The compositor's decoration manager (xdg-decoration), or none: where it
+// has one, it offers to draw title bars. A display that did not answer
+// keeps its error (wl_display_get_error).
+zxdg_decoration_manager_v1* bindDecorationManager(wl_display* display);
+
 // What the program tells a Wayland compositor about its window itself, on
 // the toplevel Qt made for it (Qt 6.4 would say otherwise, or stop
 // listening):
