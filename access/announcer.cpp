@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "chart_band.h"
+#include "colour_text.h"
 #include "form_view.h"
 #include "speaker.h"
-#include "speech.h"
 #include "swatch.h"
 
 namespace vexil {
@@ -28,26 +28,16 @@ Carried& carried()
 
 }  // namespace
 
-Announcer::Announcer(FormView& form) : QObject(&form), form_(form)
+Announcer::Announcer(FormView& form) : QObject(&form), form_(form), rules_(form.logic())
 {
     auto* chart = form_.chart();
     connect(chart, &ColourChart::cursorMoved, this, &Announcer::cursorMoved);
     connect(chart, &ColourChart::edgeReached, this, &Announcer::edgeReached);
     connect(&form_, &FormView::recomputed, this, &Announcer::choiceMade);
-    // Where a colour was chosen: a typed digit goes on from there.
     for (auto* swatch : form_.swatches())
-        connect(swatch, &Swatch::clicked, this, [this, swatch] { chosenBand_ = swatch->band(); });
+        connect(swatch, &Swatch::clicked, this, [this, swatch] { rules_.chosenIn(swatch->band()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
-    lastSaid_ = speech::resultOf(form_);
-    speaker::stateChanged(speech::state(form_));
-}
-
-QString Announcer::newResult()
-{
-    const auto now = speech::resultOf(form_);
-    const QString text = speech::said(now, &lastSaid_);
-    lastSaid_ = now;
-    return text;
+    speaker::stateChanged(utf8(rules_.state()));
 }
 
 QString Announcer::carriedBy(const QObject* object)
@@ -64,12 +54,6 @@ QAccessibleInterface* Announcer::focusObject() const
         chart != nullptr && chart->cursor() != nullptr)
         return QAccessible::queryAccessibleInterface(chart->cursor());
     return QAccessible::queryAccessibleInterface(focus);
-}
-
-void Announcer::carryResult(QObject* object)
-{
-    carry(object, newResult());
-    choicePending_ = false;
 }
 
 void Announcer::carry(QObject* object, const QString& text)
@@ -96,8 +80,8 @@ void Announcer::focusChanged(QWidget* now)
     // In the chart the swatch under the cursor takes the focus next.
     if (qobject_cast<ColourChart*>(now) != nullptr)
         return;
-    if (choicePending_)
-        carryResult(now);
+    if (const auto text = rules_.focusMoved(); !text.empty())
+        carry(now, utf8(text));
     speaker::focusChanged(QAccessible::queryAccessibleInterface(now));
 }
 
@@ -106,34 +90,17 @@ void Announcer::cursorMoved(Swatch* swatch)
     if (!speaker::listening())
         return;
     carried() = {};
-    // A digit typed goes on from its band to the next: while that band
-    // still changes the value, the number is not yet whole, and its result
-    // waits.
-    const auto next = form_.chart()->bandRole(swatch->band());
-    if (choicePending_ && chosenBand_ != 0 && chosenBand_ != swatch->band() && next != BandRole::Tolerance &&
-        next != BandRole::Voltage && next != BandRole::None)
-        choicePending_ = false;
-    // The chart's keys are told once a run, as the cursor first shows.
-    QString pending = choicePending_ ? newResult() : QString();
-    choicePending_ = false;
-    if (!keysTold_) {
-        keysTold_ = true;
-        pending = pending.isEmpty() ? speech::keys() : pending + QStringLiteral(". ") + speech::keys();
-    }
-    if (!pending.isEmpty())
-        carry(swatch, pending);
+    const auto news = rules_.cursorMoved(swatch->band());
+    if (!news.carried.empty())
+        carry(swatch, utf8(news.carried));
     // The band that holds the cursor reads as selected.
-    QString enteredBand;
-    if (swatch->band() != cursorBand_) {
-        if (cursorBand_ != 0)
-            speaker::selectedChanged(
-                QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_)), false);
-        cursorBand_ = swatch->band();
-        auto* column = QAccessible::queryAccessibleInterface(form_.chart()->column(cursorBand_));
-        speaker::selectedChanged(column, true);
-        enteredBand = column->text(QAccessible::Name);
-    }
-    speaker::cursorMoved(QAccessible::queryAccessibleInterface(swatch), enteredBand);
+    auto* chart = form_.chart();
+    if (news.leftBand != 0)
+        speaker::selectedChanged(QAccessible::queryAccessibleInterface(chart->column(news.leftBand)), false);
+    if (news.enteredBand != 0)
+        speaker::selectedChanged(QAccessible::queryAccessibleInterface(chart->column(news.enteredBand)),
+                                 true);
+    speaker::cursorMoved(QAccessible::queryAccessibleInterface(swatch), utf8(news.bandName));
 }
 
 void Announcer::choiceMade()
@@ -141,31 +108,25 @@ void Announcer::choiceMade()
     if (!speaker::listening())
         return;
     carried() = {};
-    choicePending_ = true;
-    if (!settling_) {
-        settling_ = true;
+    if (rules_.choiceMade())
         QMetaObject::invokeMethod(this, &Announcer::settle, Qt::QueuedConnection);
-    }
 }
 
 // Once every handler of the choice has run, and any focus it moved has
 // been told.
 void Announcer::settle()
 {
-    settling_ = false;
-    chosenBand_ = 0;
-    speaker::stateChanged(speech::state(form_));
-    if (!choicePending_)
-        return;
-    choicePending_ = false;
-    if (auto* focus = focusObject())
-        speaker::say(focus, newResult());
+    auto* focus = focusObject();
+    const auto text = rules_.settle(focus != nullptr);
+    speaker::stateChanged(utf8(rules_.state()));
+    if (!text.empty())
+        speaker::say(focus, utf8(text));
 }
 
 void Announcer::edgeReached(ColourChart::Edge edge)
 {
     if (auto* focus = focusObject(); focus != nullptr && speaker::listening())
-        speaker::say(focus, speech::cue(edge));
+        speaker::say(focus, utf8(speech::cue(edge)));
 }
 
 }  // namespace vexil

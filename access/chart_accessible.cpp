@@ -5,6 +5,7 @@
 #include "announcer.h"
 #include "chart_band.h"
 #include "colour_chart.h"
+#include "colour_text.h"
 #include "speech.h"
 #include "swatch.h"
 #include "tree.h"
@@ -22,8 +23,9 @@ QString SwatchAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name: {
-        const auto* chart = formOf(widget())->chart();
-        return speech::colour(swatch()->colour(), chart->bandRole(swatch()->band()));
+        const auto role =
+            formOf(widget())->logic().roles().at(static_cast<std::size_t>(swatch()->band() - 1));
+        return utf8(speech::colour(swatch()->colour(), role));
     }
     case QAccessible::Description: return Announcer::carriedBy(swatch());
     default: return QAccessibleWidget::text(t);
@@ -130,7 +132,10 @@ QAccessible::State BandAccessible::state() const
 
 QString BandAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? speech::band(chart()->bandRole(band()->band())) : QString();
+    if (t != QAccessible::Name)
+        return {};
+    return utf8(
+        speech::band(formOf(chart())->logic().roles().at(static_cast<std::size_t>(band()->band() - 1))));
 }
 
 QRect BandAccessible::rect() const
@@ -191,7 +196,7 @@ std::vector<ChartBand*> ChartAccessible::bands() const
 
 QString ChartAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? speech::chart() : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? utf8(speech::chart()) : QAccessibleWidget::text(t);
 }
 
 int ChartAccessible::childCount() const

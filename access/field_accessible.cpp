@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "colour_text.h"
 #include "read_only_field.h"
 #include "speech.h"
 #include "tree.h"
@@ -49,7 +50,7 @@ QString FieldAccessible::text(QAccessible::Text t) const
         return field()->text();
     const auto which = fieldOf(field());
     if (t == QAccessible::Name && which)
-        return speech::field(*formOf(field()), *which);
+        return utf8(speech::field(formOf(field())->logic().reading(), *which));
     return QAccessibleWidget::text(t);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "colour_text.h"
 #include "form_view.h"
 #include "speech.h"
 #include "swatch.h"
@@ -52,7 +53,7 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? speech::state(*form_) : QString();
+        return t == QAccessible::Name ? utf8(speech::state(form_->logic())) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {form_->mapToGlobal(QPoint(0, 0)), form_->size()}; }
@@ -104,8 +105,9 @@ QAccessible::Role FormAccessible::role() const
 QString FormAccessible::text(QAccessible::Text t) const
 {
     if (widget()->isWindow())
-        return t == QAccessible::Description ? speech::state(*form()) : QAccessibleWidget::text(t);
-    return t == QAccessible::Name ? speech::state(*form()) : QString();
+        return t == QAccessible::Description ? utf8(speech::state(form()->logic()))
+                                             : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? utf8(speech::state(form()->logic())) : QString();
 }
 
 QAccessibleInterface* FormAccessible::parent() const

@@ -224,28 +224,6 @@ private slots:
         }
     }
 
-    // What a page carries over when it must start the program anew: the
-    // same window, a colour kept from another mode and the cursor included.
-    void choicesCarryOver()
-    {
-        for (const QStringList& clicks :
-             {QStringList{"L3_7", "Op_G", "L1_4", "L2_7"}, QStringList{"Op_C", "L5_11"}}) {
-            Vexil window;
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            for (const auto& name : clicks)
-                click(find(window, name));
-            window.chart()->setFocus();
-            const auto carried = window.choices();
-            Vexil again;
-            again.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&again));
-            again.restore(carried);
-            QCOMPARE(snapshot(again), snapshot(window));
-            QCOMPARE(again.choices().focus, carried.focus);
-        }
-    }
-
     void selectingTheCurrentCountChangesNothing()
     {
         Vexil window;

@@ -7,6 +7,7 @@
 
 #include "accessibility.h"
 #include "colour_chart.h"
+#include "colour_text.h"
 #include "speech.h"
 #include "swatch.h"
 #include "window_probe.h"
@@ -142,8 +143,8 @@ private slots:
         auto* chart = window.findChild<vexil::ColourChart*>();
         QStringList said;
         connect(chart, &vexil::ColourChart::edgeReached, this, [&](vexil::ColourChart::Edge edge) {
-            if (said.isEmpty() || said.last() != speech::cue(edge))
-                said << speech::cue(edge);
+            if (const auto cue = utf8(speech::cue(edge)); said.isEmpty() || said.last() != cue)
+                said << cue;
         });
         perform(window, keys);
         for (int band = 1; band <= 5; ++band)

@@ -5,12 +5,9 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "chart_band.h"
-#include "colour_text.h"
 #include "filled_frame.h"
-#include "keyboard.h"
 #include "look.h"
 #include "swatch.h"
 
@@ -21,11 +18,6 @@ namespace {
 // The focus mark lies in the gap between swatches, where only the window's
 // background lies.
 constexpr int kMarkOutset = look::kCursorRingGap + look::kCursorRingWidth;
-
-int distance(const Swatch* a, const Swatch* b)
-{
-    return std::abs(a->y() - b->y());
-}
 
 }  // namespace
 
@@ -46,44 +38,35 @@ ColourChart::ColourChart(const std::vector<Swatch*>& swatches, QWidget* parent)
     lower();  // beneath the swatches: it only paints between them
 }
 
+bool ColourChart::shown(chart::Cell cell) const
+{
+    const auto* swatch = at(cell);
+    return swatch != nullptr && !swatch->isHidden();
+}
+
+ColourIndex ColourChart::choice(int band) const
+{
+    const auto it = std::find_if(swatches_.begin(), swatches_.end(),
+                                 [&](Swatch* s) { return s->band() == band && s->isChecked(); });
+    return it == swatches_.end() ? ColourIndex{-1} : (*it)->colour();
+}
+
+Swatch* ColourChart::at(const std::optional<chart::Cell>& cell) const
+{
+    if (!cell)
+        return nullptr;
+    const auto it = std::find_if(swatches_.begin(), swatches_.end(), [&](Swatch* s) {
+        return s->band() == cell->band && s->colour() == cell->colour;
+    });
+    return it == swatches_.end() ? nullptr : *it;
+}
+
 std::vector<Swatch*> ColourChart::shownIn(int band) const
 {
     std::vector<Swatch*> shown;
-    for (auto* swatch : swatches_) {
-        if (swatch->band() == band && !swatch->isHidden())
-            shown.push_back(swatch);
-    }
-    std::sort(shown.begin(), shown.end(), [](Swatch* a, Swatch* b) { return a->y() < b->y(); });
+    for (const auto cell : chart::shownIn(*this, band))
+        shown.push_back(at(cell));
     return shown;
-}
-
-Swatch* ColourChart::landingIn(int band) const
-{
-    const auto shown = shownIn(band);
-    if (shown.empty())
-        return nullptr;
-    const auto it = std::find_if(swatches_.begin(), swatches_.end(),
-                                 [&](Swatch* s) { return s->band() == band && s->isChecked(); });
-    if (it == swatches_.end())
-        return shown.front();
-    if (!(*it)->isHidden())
-        return *it;
-    // The choice is kept but no longer offered: the nearest row that is.
-    return *std::min_element(shown.begin(), shown.end(),
-                             [&](Swatch* a, Swatch* b) { return distance(a, *it) < distance(b, *it); });
-}
-
-Swatch* ColourChart::nearestLanding(int band) const
-{
-    for (int step = 0; step < kBands; ++step) {
-        for (int candidate : {band - step, band + step}) {
-            if (candidate < 1 || candidate > kBands)
-                continue;
-            if (auto* landing = landingIn(candidate))
-                return landing;
-        }
-    }
-    return nullptr;
 }
 
 void ColourChart::focusOn(Swatch* swatch)
@@ -107,98 +90,41 @@ void ColourChart::moveTo(Swatch* swatch)
 
 void ColourChart::keyPressEvent(QKeyEvent* event)
 {
+    using chart::Key;
     if (cursor_ == nullptr)
         return QWidget::keyPressEvent(event);
+    Key key = Key::Typed;
+    char32_t typed = 0;
     switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const auto shown = shownIn(cursor_->band());
-        const auto at = std::find(shown.begin(), shown.end(), cursor_);
-        if (at == shown.end())
-            break;
-        if (event->key() == Qt::Key_Up && at == shown.begin())
-            emit edgeReached(Edge::TopOfBand);
-        else if (event->key() == Qt::Key_Up)
-            moveTo(*(at - 1));
-        else if (at + 1 == shown.end())
-            emit edgeReached(Edge::BottomOfBand);
-        else
-            moveTo(*(at + 1));
-        break;
-    }
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        const bool left = event->key() == Qt::Key_Left;
-        if (auto* landing = landingBeside(cursor_->band(), left ? -1 : 1))
-            moveTo(landing);
-        else
-            emit edgeReached(left ? Edge::FirstBand : Edge::LastBand);
-        break;
-    }
+    case Qt::Key_Up: key = Key::Up; break;
+    case Qt::Key_Down: key = Key::Down; break;
+    case Qt::Key_Left: key = Key::Left; break;
+    case Qt::Key_Right: key = Key::Right; break;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: cursor_->click(); break;
-    default:
-        if (!typed(event->text()))
+    case Qt::Key_Enter: key = Key::Choose; break;
+    default: {
+        const auto text = event->text().toUcs4();
+        if (text.size() != 1)
             return QWidget::keyPressEvent(event);
+        typed = text.front();
     }
+    }
+    const auto outcome = chart::press(*this, {cursor_->band(), cursor_->colour()}, key, typed);
+    if (!outcome.handled)
+        return QWidget::keyPressEvent(event);
+    if (auto* chosen = at(outcome.chosen))
+        chosen->click();
+    moveTo(at(outcome.cursor));
+    if (outcome.edge)
+        emit edgeReached(*outcome.edge);
     event->accept();
-}
-
-Swatch* ColourChart::landingBeside(int band, int step) const
-{
-    for (int beside = band + step; beside >= 1 && beside <= kBands; beside += step) {
-        if (auto* landing = landingIn(beside))
-            return landing;
-    }
-    return nullptr;
-}
-
-bool ColourChart::typed(const QString& text)
-{
-    if (text.size() != 1)
-        return false;
-    const auto shown = shownIn(cursor_->band());
-    if (text.front().isDigit()) {
-        // The colour whose code is the digit, chosen; then on to the next
-        // band, as a number is typed.
-        const auto digit = static_cast<ColourIndex>(text.front().digitValue());
-        const auto chosen =
-            std::find_if(shown.begin(), shown.end(), [&](const Swatch* s) { return s->colour() == digit; });
-        if (chosen == shown.end()) {
-            emit edgeReached(Edge::NoSuchColour);
-            return true;
-        }
-        (*chosen)->click();
-        auto* next = landingBeside(cursor_->band(), 1);
-        moveTo(next != nullptr ? next : *chosen);
-        return true;
-    }
-    const QChar letter = russianLetter(text.front());
-    if (!letter.isLetter())
-        return false;
-    // The next colour after the cursor whose name starts with the letter,
-    // round the band.
-    const auto at = std::find(shown.begin(), shown.end(), cursor_);
-    const auto count = static_cast<std::ptrdiff_t>(shown.size());
-    const auto named = [&](const Swatch* s) {
-        return fullColourName(s->colour()).startsWith(letter, Qt::CaseInsensitive);
-    };
-    for (std::ptrdiff_t step = 1; step < count; ++step) {
-        auto* candidate = shown.at(static_cast<std::size_t>((at - shown.begin() + step) % count));
-        if (named(candidate)) {
-            moveTo(candidate);
-            return true;
-        }
-    }
-    emit edgeReached(named(cursor_) ? Edge::NoOtherColour : Edge::NoSuchColour);
-    return true;
 }
 
 void ColourChart::focusInEvent(QFocusEvent* event)
 {
     if (cursor_ == nullptr)
-        cursor_ = landingIn(1);
+        cursor_ = at(chart::landingIn(*this, 1));
     updateRing();
     QWidget::focusInEvent(event);
     // After Qt has announced the chart itself, announce the swatch under
@@ -227,7 +153,7 @@ bool ColourChart::eventFilter(QObject* watched, QEvent* event)
     const auto* swatch = static_cast<Swatch*>(watched);
     update(swatch->geometry().translated(-pos()));
     if (event->type() == QEvent::HideToParent && swatch == cursor_)
-        moveTo(nearestLanding(cursor_->band()));
+        moveTo(at(chart::nearestLanding(*this, cursor_->band())));
     return false;
 }
 

@@ -42,12 +42,4 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-QChar russianLetter(QChar typed)
-{
-    static const QString latin = QStringLiteral("qwertyuiop[]asdfghjkl;'zxcvbnm,.`");
-    static const QString russian = QStringLiteral("йцукенгшщзхъфывапролджэячсмитьбюё");
-    const auto at = latin.indexOf(typed.toLower());
-    return at < 0 ? typed : russian.at(at);
-}
-
 }  // namespace vexil

@@ -5,7 +5,6 @@
 #include <vector>
 
 class QAbstractButton;
-class QChar;
 class QRadioButton;
 
 namespace vexil {
@@ -24,10 +23,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-// The Russian letter typed: a Cyrillic letter as it is, a Latin one as the
-// letter at its place on the Russian layout (ЙЦУКЕН), so that no one has to
-// switch layouts to type a colour's name.
-QChar russianLetter(QChar typed);
 
 }  // namespace vexil

@@ -2,17 +2,17 @@
 
 #include <QColor>
 
+#include "layout.h"
+
 // Every colour and measure of the window's look, defined once.
 namespace vexil::look {
 
-// The layout's colours.
-inline const QColor kBackground{0x00, 0x40, 0x40};       // the window: dark teal
-inline const QColor kCaptionText{0xC0, 0xFF, 0xC0};      // captions, the chart's frame and leads
-inline const QColor kGroupTitleText{0x00, 0xFF, 0x00};   // the option groups' titles
-inline const QColor kFieldBackground{0xC0, 0xC0, 0xC0};  // result fields
-inline const QColor kBody{0x00, 0x80, 0x00};             // the component's body
-inline const QColor kBodyOutline{0x00, 0xC0, 0x00};
-inline const QColor kBorder{0x00, 0x00, 0x00};  // around swatches and stripes
+// The layout's colours, as its table has them.
+inline const QColor kBackground = QColor::fromRgb(layout::colours::kBackground);
+inline const QColor kCaptionText = QColor::fromRgb(layout::colours::kCaptionText);
+inline const QColor kGroupTitleText = QColor::fromRgb(layout::colours::kGroupTitleText);
+inline const QColor kFieldBackground = QColor::fromRgb(layout::colours::kFieldBackground);
+inline const QColor kBorder = QColor::fromRgb(layout::colours::kBorder);  // around swatches and stripes
 
 // Beneath the layout's colours: the face of buttons and field borders
 // (Fusion's light grey, written out) and the selection.

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "decoder.h"
+#include "chart_keys.h"
 
 namespace vexil {
 
@@ -13,17 +13,15 @@ class ChartBand;
 class Swatch;
 
 // The colour chart as one stop of the keyboard focus: a cursor around one
-// swatch that the arrow keys move through what is shown, and that Space or
-// Enter chooses as a click would. A digit chooses the colour of that code
-// in the cursor's band and goes on to the next band; a letter goes to the
-// next colour whose name starts with it. It lies beneath the swatches, paints
-// those shown, and takes no mouse input; the swatches themselves stay the
-// only things clicked.
-class ColourChart : public QWidget {
+// swatch that the keys move and choose with as chart_keys.h says. It lies
+// beneath the swatches, paints those shown, and takes no mouse input; the
+// swatches themselves stay the only things clicked.
+class ColourChart : public QWidget, private chart::Chart {
     Q_OBJECT
 
 public:
-    static constexpr int kBands = 5;
+    static constexpr int kBands = chart::kBands;
+    using Edge = chart::Edge;
 
     // The swatches of every band, any order.
     ColourChart(const std::vector<Swatch*>& swatches, QWidget* parent);
@@ -39,13 +37,6 @@ public:
     // Band 1..5 as one object.
     ChartBand* column(int band) const { return columns_.at(static_cast<std::size_t>(band - 1)); }
 
-    // What each band means for the current kind and band count.
-    BandRole bandRole(int band) const { return roles_.at(static_cast<std::size_t>(band - 1)); }
-    void setBandRoles(const BandRoles& roles) { roles_ = roles; }
-
-    // Where a key found nothing to do.
-    enum class Edge { TopOfBand, BottomOfBand, FirstBand, LastBand, NoSuchColour, NoOtherColour };
-
 signals:
     // The cursor moved while the chart has focus, or the chart took focus.
     void cursorMoved(Swatch* swatch);
@@ -59,23 +50,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The band's current choice, or its nearest shown swatch; null when
-    // the whole column is hidden.
-    Swatch* landingIn(int band) const;
-    // The landing of the nearest band with anything shown, from `band` out.
-    Swatch* nearestLanding(int band) const;
-    // The landing of the first band with anything shown from `band` on,
-    // `step` at a time, not counting `band` itself.
-    Swatch* landingBeside(int band, int step) const;
-    // A digit or a letter typed; false for anything else.
-    bool typed(const QString& text);
+    // chart::Chart
+    bool shown(chart::Cell cell) const override;
+    ColourIndex choice(int band) const override;
+
+    Swatch* at(const std::optional<chart::Cell>& cell) const;
     void moveTo(Swatch* swatch);
     // The cursor's ring around `swatch`, in the chart's coordinates.
     QRect ringAround(const Swatch* swatch) const;
     void updateRing();
 
     std::vector<Swatch*> swatches_;
-    BandRoles roles_{};
     std::array<ChartBand*, 5> columns_{};
     Swatch* cursor_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "decoder.h"
+#include "form_logic.h"
 
 class QLabel;
 class QRadioButton;
@@ -24,14 +25,9 @@ class FormView : public QWidget {
     Q_OBJECT
 
 public:
-    virtual ComponentKind componentKind() const = 0;
-    virtual BandCount bandCount() const = 0;
-    // The captions of the selected options: "Сопротивление", "4".
-    virtual QString kindCaption() const = 0;
-    virtual QString bandCountCaption() const = 0;
-
-    // What the bands say now, before any text.
-    virtual Reading reading() const = 0;
+    // The window's state and handlers: the kind, the band count, the
+    // choices and what the bands say now.
+    virtual const FormLogic& logic() const = 0;
 
     // A result field; its accessible name says what it holds ("Номинал").
     virtual ReadOnlyField* resultField(ResultField field) const = 0;
@@ -49,18 +45,6 @@ public:
     virtual std::vector<Swatch*> swatches() const = 0;
     // The drawing's parts that say nothing: its outline, leads and body.
     virtual std::vector<QWidget*> decoration() const = 0;
-
-    // What the user has chosen, and where the focus is: what a program
-    // that must start anew (a page whose zoom changed) carries over.
-    struct Choices {
-        ComponentKind kind = ComponentKind::Resistance;
-        BandCount count = BandCount::Five;
-        BandSelection bands{};
-        QString focus;  // the focused control's name; a swatch's for the chart's cursor
-    };
-    virtual Choices choices() const = 0;
-    // Chooses as the user had, by the same handlers.
-    virtual void restore(const Choices& choices) = 0;
 
 signals:
     // The results were recomputed: after every choice, once or more.
