@@ -5,10 +5,10 @@
 #include <QTimer>
 
 #include "chart_band.h"
-#include "colour_text.h"
 #include "form_view.h"
 #include "speaker.h"
 #include "swatch.h"
+#include "utf8.h"
 
 namespace vexil {
 

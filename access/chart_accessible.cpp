@@ -5,10 +5,10 @@
 #include "announcer.h"
 #include "chart_band.h"
 #include "colour_chart.h"
-#include "colour_text.h"
 #include "speech.h"
 #include "swatch.h"
 #include "tree.h"
+#include "utf8.h"
 
 namespace vexil {
 

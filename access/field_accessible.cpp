@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "colour_text.h"
 #include "read_only_field.h"
 #include "speech.h"
 #include "tree.h"
+#include "utf8.h"
 
 namespace vexil {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "colour_text.h"
 #include "form_view.h"
 #include "speech.h"
 #include "swatch.h"
 #include "tree.h"
+#include "utf8.h"
 
 namespace vexil {
 

@@ -7,9 +7,9 @@
 
 #include "accessibility.h"
 #include "colour_chart.h"
-#include "colour_text.h"
 #include "speech.h"
 #include "swatch.h"
+#include "utf8.h"
 #include "window_probe.h"
 
 using vexil::Vexil;

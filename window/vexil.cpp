@@ -7,7 +7,6 @@
 #include <QRadioButton>
 
 #include "colour_chart.h"
-#include "colour_text.h"
 #include "faces.h"
 #include "form.h"
 #include "group_frame.h"
@@ -19,6 +18,7 @@
 #include "speech.h"
 #include "swatch.h"
 #include "text_fit.h"
+#include "utf8.h"
 #include "window_style.h"
 
 #include <algorithm>

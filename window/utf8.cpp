@@ -1,4 +1,4 @@
-#include "colour_text.h"
+#include "utf8.h"
 
 namespace vexil {
 
