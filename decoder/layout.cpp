@@ -152,7 +152,7 @@ std::vector<Control> build()
         const auto b = static_cast<std::size_t>(band - 1);
         const int left = columnLeft(band);
         add({.name = kHeadings.at(b),
-             .kind = Kind::Caption,
+             .kind = Kind::Heading,
              .rect = {left, 240, kCellSize, kCellSize},
              .caption = kBandNumbers.at(b),
              .align = Align::Centre,
@@ -179,7 +179,7 @@ std::vector<Control> build()
          .face = Face::Regular});
     for (ColourIndex colour = 0; colour < kColourCount; ++colour)
         add({.name = kColourNames.at(static_cast<std::size_t>(rowFromTop(colour))),
-             .kind = Kind::Caption,
+             .kind = Kind::Name,
              .rect = {kNamesLeft, rowTop(colour), 855, kCellSize},
              .caption = ColourPalette.at(static_cast<std::size_t>(colour)).name,
              .face = Face::Regular,

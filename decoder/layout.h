@@ -55,6 +55,8 @@ enum class Kind {
     Title,    // a group's title, in its frame
     Option,   // an option button, its indicator and caption
     Caption,  // a label
+    Heading,  // a band's column heading, "1" to "5"
+    Name,     // a colour's name, in its row
     Field,    // a single-line result field
     Button,
     Outline,  // an unfilled rectangle

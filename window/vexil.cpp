@@ -148,7 +148,9 @@ QWidget* Vexil::make(const layout::Control& c)
         return frame;
     }
     case Kind::Title:
-    case Kind::Caption: {
+    case Kind::Caption:
+    case Kind::Heading:
+    case Kind::Name: {
         auto* label = new QLabel(caption, parent);
         label->setAlignment(alignment(c.align) | Qt::AlignTop);
         label->setFont(layoutFont(c.face));
