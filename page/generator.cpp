@@ -34,7 +34,7 @@ constexpr std::string_view kAgain = "Запустить снова";
 // Loads nothing from elsewhere and runs no inline script; the core's
 // WebAssembly is compiled from its script.
 constexpr std::string_view kPolicy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-                                     "img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'; "
+                                     "img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
                                      "connect-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
 
 std::string escaped(std::string_view text)
@@ -247,12 +247,9 @@ public:
         html += "<title>" + escaped(product::kTitle) + "</title>\n";
         text(product::kTitle);
         html += "<link rel=\"icon\" type=\"image/png\" href=\"favicon.png\">\n";
-        html += "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n";
         html += "<meta name=\"theme-color\" content=\"" + hex(layout::colours::kBackground) + "\">\n";
-        for (const char* face : {"bold", "regular"})
-            html += std::string("<link rel=\"preload\" href=\"vexil-sans-") + face +
-                    ".woff2\" as=\"font\" type=\"font/woff2\" crossorigin>\n";
-        html += "<link rel=\"stylesheet\" href=\"page.css\">\n<link rel=\"stylesheet\" href=\"layout.css\">\n";
+        for (const char* sheet : {"fonts.css", "page.css", "layout.css"})
+            html += std::string("<link rel=\"stylesheet\" href=\"") + sheet + "\">\n";
         html += "<script src=\"core.js\" defer></script>\n<script src=\"page.js\" defer></script>\n";
         html += "</head>\n<body>\n";
         // Shown once the core has filled every field and can take clicks.

@@ -126,11 +126,22 @@
     show("vexil-unable");
     return;
   }
-  VexilCore().then(run, () => show("vexil-failed"));
+  try {
+    VexilCore().ready.then(run, () => show("vexil-failed"));
+  } catch {
+    show("vexil-failed");
+  }
 
-  // After the first visit the site opens without a network; a new version
-  // takes over at once, and the page loads its files.
-  if ("serviceWorker" in navigator && location.protocol !== "file:") {
+  // Served, it can be installed, and after the first visit it opens
+  // without a network; a new version takes over at once, and the page
+  // loads its files. (A file may fetch neither a manifest nor a worker.)
+  if (location.protocol === "file:")
+    return;
+  const manifest = document.createElement("link");
+  manifest.rel = "manifest";
+  manifest.href = "manifest.webmanifest";
+  document.head.append(manifest);
+  if ("serviceWorker" in navigator) {
     const updating = navigator.serviceWorker.controller !== null;
     navigator.serviceWorker.register("sw.js");
     navigator.serviceWorker.addEventListener("controllerchange", () => {
