@@ -26,16 +26,18 @@ using layout::Kind;
 // What the page says of itself, in Russian as the window does.
 constexpr std::string_view kNoScript = "Vexil работает в браузере с включённым JavaScript.";
 constexpr std::string_view kUnable = "Vexil не может работать в этом браузере: в нём нет WebAssembly.";
-constexpr std::string_view kFailed = "Vexil не удалось запустить. Откройте страницу заново; если она открыта как "
-                                     "файл, откройте её в Chromium или Firefox.";
+constexpr std::string_view kFailed =
+    "Vexil не удалось запустить. Откройте страницу заново; если она открыта как "
+    "файл, откройте её в Chromium или Firefox.";
 constexpr std::string_view kClosed = "Vexil закрыт.";
 constexpr std::string_view kAgain = "Запустить снова";
 
 // Loads nothing from elsewhere and runs no inline script; the core's
 // WebAssembly is compiled from its script.
-constexpr std::string_view kPolicy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-                                     "img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
-                                     "connect-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
+constexpr std::string_view kPolicy =
+    "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+    "img-src 'self'; font-src data:; manifest-src 'self'; worker-src 'self'; "
+    "connect-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
 
 std::string escaped(std::string_view text)
 {
@@ -138,7 +140,8 @@ public:
         case Kind::Swatch: css += ";background:" + hex(c.fill); break;
         default: break;
         }
-        if (c.kind == Kind::Outline || c.kind == Kind::Block || c.kind == Kind::Stripe || c.kind == Kind::Swatch)
+        if (c.kind == Kind::Outline || c.kind == Kind::Block || c.kind == Kind::Stripe ||
+            c.kind == Kind::Swatch)
             css += ";border:1px solid " + hex(c.outline);  // an outline of one pixel
         css += "}\n";
     }
@@ -150,7 +153,8 @@ public:
         switch (c.kind) {
         case Kind::Frame:
             open("fieldset", c);
-            for (ControlId child = id + 1; child < all.size() && all[child].parent == static_cast<int>(id); ++child)
+            for (ControlId child = id + 1; child < all.size() && all[child].parent == static_cast<int>(id);
+                 ++child)
                 control(child);
             html += "</fieldset>\n";
             break;
@@ -160,8 +164,8 @@ public:
             break;
         case Kind::Option: {
             open("label", c);
-            std::string input = "<input type=\"radio\" name=\"" + all.at(static_cast<ControlId>(c.parent)).id() +
-                                "\" autocomplete=\"off\"";
+            std::string input = "<input type=\"radio\" name=\"" +
+                                all.at(static_cast<ControlId>(c.parent)).id() + "\" autocomplete=\"off\"";
             html += input + (c.selectedAtStart ? " checked>" : ">") + escaped(c.caption) + "</label>\n";
             break;
         }
@@ -255,8 +259,9 @@ public:
         // Shown once the core has filled every field and can take clicks.
         html += "<main id=\"Vexil\" aria-label=\"" + escaped(product::kTitle) +
                 "\" aria-describedby=\"vexil-state\" hidden>\n";
-        css += "#Vexil{width:" + px(layout::pixels(layout::kWindow).width) + ";height:" +
-               px(layout::pixels(layout::kWindow).height) + ";background:" + hex(layout::colours::kBackground) +
+        css += "#Vexil{width:" + px(layout::pixels(layout::kWindow).width) +
+               ";height:" + px(layout::pixels(layout::kWindow).height) +
+               ";background:" + hex(layout::colours::kBackground) +
                ";color:" + hex(layout::colours::kCaptionText) + "}\n";
         const auto& all = layout::controls();
         for (ControlId id = 0; id < all.size(); ++id)
@@ -277,8 +282,8 @@ public:
     // One of the page's sentences, and a button after it, if any.
     void sentence(std::string_view id, std::string_view content, std::string_view button = {})
     {
-        html += "<p id=\"" + std::string(id) + "\" class=\"sentence\" role=\"status\" hidden>" +
-                escaped(content);
+        html +=
+            "<p id=\"" + std::string(id) + "\" class=\"sentence\" role=\"status\" hidden>" + escaped(content);
         if (!button.empty())
             html += " <button type=\"button\">" + escaped(button) + "</button>";
         html += "</p>\n";

@@ -8,6 +8,9 @@
 #include "accessibility.h"
 #include "colour_chart.h"
 #include "speaker.h"
+#include "speech.h"
+#include "swatch.h"
+#include "utf8.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -20,15 +23,6 @@ using namespace probe;
 namespace {
 
 using namespace vexil;  // the colours by name
-
-struct Expectation {
-    QStringList clicks{};
-    std::map<QString, QString> fields{};  // result field -> text
-    std::map<int, int> stripes{};         // band -> colour its stripe and choice show
-    QStringList shown{};
-    QStringList hidden{};
-    QStringList checked{};
-};
 
 // Everything a user can see change, to prove that a click changed nothing.
 QStringList snapshot(Vexil& window)
@@ -83,126 +77,59 @@ private slots:
         vexil::installAccessibility();
     }
 
-    void clickSequences_data()
+    // Clicks and keys from start, and what they leave: the same cases drive
+    // the page (tests/web/web_e2e.py).
+    void sharedCases_data()
     {
-        QTest::addColumn<Expectation>("e");
-        const auto row = [](const char* tag, Expectation e) { QTest::newRow(tag) << e; };
-
-        row("one swatch from start",
-            {.clicks = names({"L4_2"}),
-             .fields = {{"Result", "999"}, {"Result2", "100"}, {"R_Full", "99,9 кОм"}, {"Ed_Izm", "Ом"}},
-             .stripes = {{1, White}, {2, White}, {3, White}, {4, Red}, {5, White}}});
-        row("same swatch twice", {.clicks = names({"L1_2", "L1_2"}),
-                                  .fields = {{"Result", "299"}, {"R_Full", "299000 МОм"}},
-                                  .stripes = {{1, Red}, {2, White}, {5, White}}});
-        row("four-band resistor",
-            {.clicks = names({"L4_En", "L1_4", "L2_7", "L3_2", "L4_10"}),
-             .fields = {{"Result", "47"}, {"Result2", "100"}, {"Result3", "5% (J)"}, {"R_Full", "4,7 кОм"}},
-             .stripes = {{1, Yellow}, {2, Violet}, {3, Red}, {4, Gold}},
-             .shown = names({"L3_10-11", "L4_0-11", "Line4", "Lab_4"}),
-             .hidden = names({"Lab_5", "Line5", "L5_0-11", "Result4"}),
-             .checked = names({"Op_R", "L4_En"})});
-        row("gold in band 3 kept at five bands",
-            {.clicks = names({"L4_En", "L3_10", "L5_En"}),
-             .fields = {{"Result", "-"}, {"Result2", "1000000000"}, {"R_Full", "-"}, {"Ed_Izm", "Ом"}},
-             .stripes = {{3, Gold}},
-             .shown = names({"Line5", "Lab_5", "L5_0-11"}),
-             .hidden = names({"L3_10-11"}),
-             .checked = names({"L5_En"})});
-        row("five to three and back keeps columns 4 and 5",
-            {.clicks = names({"L4_3", "L5_2", "L3_En", "L5_En"}),
-             .fields = {{"Result3", "2% (G)"}},
-             .stripes = {{4, Orange}, {5, Red}},
-             .shown = names({"Line4", "Line5", "L4_0-11", "L5_0-11"}),
-             .hidden = names({"L3_10-11"})});
-        row("unused bands keep their colours while hidden", {.clicks = names({"L4_3", "L5_2", "L3_En"}),
-                                                             .stripes = {{4, Orange}, {5, Red}},
-                                                             .hidden = names({"Line4", "Line5"})});
-        row("three bands hide columns 4 and 5",
-            {.clicks = names({"L3_En"}),
-             .fields = {{"Result", "99"}, {"Result3", "+-20%"}},
-             .shown = names({"L3_10-11", "Line1", "Line3", "Label20"}),
-             .hidden = names({"Lab_4", "Lab_5", "Line4", "Line5", "L4_0-11", "L5_0-11"}),
-             .checked = names({"L3_En"})});
-        row("inductance from three bands",
-            {.clicks = names({"L3_En", "Op_G"}),
-             .fields = {{"Result", "99"}, {"Result3", "5% (J)"}, {"Ed_Izm", "мкГн"}, {"R_Full", "99000 Гн"}},
-             .stripes = {{4, Gold}},
-             .shown = names({"Lab_4", "Line4", "L4_0", "L4_10-11", "L3_10-11"}),
-             .hidden = names({"L4_1-9", "Lab_5", "Line5", "L5_0-11", "L5_En", "L3_5-9", "Result4"}),
-             .checked = names({"L4_En", "Op_G"})});
-        row("inductance from five bands",
-            {.clicks = names({"Op_G"}),
-             .fields = {{"Result2", "1000000000"}},
-             .stripes = {{3, White}, {4, Gold}},
-             .shown = names({"Lab_4", "Line4", "L3_10-11", "L3_0-4"}),
-             .hidden = names({"L5_En", "Line5", "L5_0-11", "L4_1-9", "Lab_5", "L3_5-9"}),
-             .checked = names({"L4_En"})});
-        row("inductance resets band 4 to gold", {.clicks = names({"L4_En", "L4_0", "Op_G"}),
-                                                 .fields = {{"Result3", "5% (J)"}},
-                                                 .stripes = {{4, Gold}}});
-        row("inductor, four bands",
-            {.clicks = names({"Op_G", "L1_2", "L2_2", "L3_2"}),
-             .fields = {{"Result", "22"}, {"Result2", "100"}, {"R_Full", "2,2 мГн"}}});
-        row("inductor, three bands", {.clicks = names({"Op_G", "L3_En", "L1_1", "L2_0", "L3_1"}),
-                                      .fields = {{"Result3", "20% (M)"}, {"R_Full", "100 мкГн"}},
-                                      .hidden = names({"L4_0", "Line4"})});
-        row("inductance, 3 then 4 bands offers black, gold, silver",
-            {.clicks = names({"Op_G", "L4_11", "L3_En", "L4_En"}),
-             .fields = {{"Result3", "10% (K)"}},
-             .stripes = {{4, Silver}},
-             .shown = names({"L4_0", "L4_10-11", "Line4"}),
-             .hidden = names({"L4_1-9", "Line5"})});
-        row("inductance, 3 bands, then capacitance",
-            {.clicks = names({"Op_G", "L3_En", "Op_C"}),
-             .fields = {{"Result4", "500v"}, {"Ed_Izm", "пФ"}},
-             .shown = names({"L3_5-9", "L5_En", "Result4", "Result4_Txt"}),
-             .hidden = names({"L4_0-11", "Line5"}),
-             .checked = names({"L3_En", "Op_C"})});
-        row("inductance back to resistance", {.clicks = names({"Op_G", "Op_R"}),
-                                              .fields = {{"Ed_Izm", "Ом"}},
-                                              .stripes = {{4, Gold}},
-                                              .shown = names({"L4_0-11", "L5_En", "L3_5-9"}),
-                                              .hidden = names({"L5_0-11", "Line5", "Lab_5", "Result4"}),
-                                              .checked = names({"L4_En"})});
-        row("capacitor, three bands",
-            {.clicks = names({"Op_C", "L3_En", "L1_1", "L2_0", "L3_3"}),
-             .fields = {{"Result2", "1000"}, {"Result4", "500v"}, {"R_Full", "10 нФ"}},
-             .shown = names({"Result4", "Result4_Txt"})});
-        row("capacitor, five bands",
-            {.clicks = names({"Op_C", "L1_2", "L2_2", "L3_4", "L4_10", "L5_1"}),
-             .fields = {{"Result", "22"}, {"Result4", "10v"}, {"R_Full", "0,22 мкФ"}}});
-        row("capacitance to resistance keeps the voltage text",
-            {.clicks = names({"Op_C", "L5_2", "Op_R"}),
-             .fields = {{"Result4", "20v"}, {"Ed_Izm", "Ом"}},
-             .hidden = names({"Result4", "Result4_Txt"})});
+        QTest::addColumn<QJsonObject>("c");
+        for (const auto c : testData(QStringLiteral("interaction.json"))["cases"].toArray())
+            if (c[u"only"].toString() != QLatin1String("page"))
+                QTest::newRow(qPrintable(c[u"name"].toString())) << c.toObject();
     }
 
-    void clickSequences()
+    void sharedCases()
     {
-        QFETCH(Expectation, e);
+        QFETCH(QJsonObject, c);
+        const auto colours = testData(QStringLiteral("interaction.json"))["colours"].toArray();
+        const auto colourOf = [&](const QJsonValue& name) {
+            return static_cast<int>(colours.toVariantList().indexOf(name.toString()));
+        };
         Vexil window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (const auto& name : e.clicks) {
-            auto* w = find(window, name);
-            QVERIFY2(w && w->isVisible(), qPrintable(name));
-            click(w);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList cues;
+        connect(window.chart(), &vexil::ColourChart::edgeReached, this, [&](vexil::ColourChart::Edge edge) {
+            if (const auto cue = vexil::utf8(vexil::speech::cue(edge)); cues.isEmpty() || cues.last() != cue)
+                cues << cue;
+        });
+        perform(window, c[u"steps"].toString());
+        const auto fields = c[u"fields"].toObject();
+        for (auto field = fields.begin(); field != fields.end(); ++field)
+            QCOMPARE(text(window, qPrintable(field.key())), field.value().toString());
+        const auto stripes = c[u"stripes"].toObject();
+        for (auto stripe = stripes.begin(); stripe != stripes.end(); ++stripe) {
+            const int band = stripe.key().toInt();
+            QCOMPARE(window.bandChoice(band), colourOf(stripe.value()));
+            // Hidden ones too, for when they return.
+            QCOMPARE(paintedColour(find(window, QStringLiteral("Line%1").arg(band))),
+                     paletteRgb(colourOf(stripe.value())));
         }
-        for (const auto& [field, expected] : e.fields)
-            QCOMPARE(text(window, qPrintable(field)), expected);
-        for (const auto& [band, colour] : e.stripes) {
-            QCOMPARE(window.bandChoice(band), colour);
-            auto* stripe = find(window, QStringLiteral("Line%1").arg(band));
-            QCOMPARE(paintedColour(stripe), paletteRgb(colour));  // hidden ones too, for when they return
-        }
-        for (const auto& name : e.shown)
+        const auto bands = c[u"bands"].toArray();
+        for (int band = 1; band <= bands.size(); ++band)
+            QCOMPARE(window.bandChoice(band), colourOf(bands.at(band - 1)));
+        for (const auto& name : names(c[u"shown"].toVariant().toStringList()))
             QVERIFY2(find(window, name)->isVisible(), qPrintable(name + QStringLiteral(" should be shown")));
-        for (const auto& name : e.hidden)
+        for (const auto& name : names(c[u"hidden"].toVariant().toStringList()))
             QVERIFY2(!find(window, name)->isVisible(),
                      qPrintable(name + QStringLiteral(" should be hidden")));
-        for (const auto& name : e.checked)
+        for (const auto& name : c[u"checked"].toVariant().toStringList())
             QVERIFY2(qobject_cast<QRadioButton*>(find(window, name))->isChecked(), qPrintable(name));
+        if (c.contains(QLatin1String("cursor"))) {
+            QVERIFY(window.chart()->cursor() && window.chart()->cursor()->isVisible());
+            QCOMPARE(window.chart()->cursor()->objectName(), c[u"cursor"].toString());
+            QCOMPARE(cues, c[u"cues"].toVariant().toStringList());
+        }
     }
 
     void passiveControlsIgnoreClicks()

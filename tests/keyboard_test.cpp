@@ -20,39 +20,6 @@ namespace {
 using namespace vexil;           // the colours by name
 using Bands = std::vector<int>;  // the choices of bands 1..5
 
-// "Tab Down*5 Space" or "click:L3_En": keys to the focused widget, clicks
-// where a user would click.
-void perform(Vexil& window, const QString& script)
-{
-    static const std::map<QString, Qt::Key> keys{
-        {"Tab", Qt::Key_Backtab},   {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
-        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right}, {"Space", Qt::Key_Space},
-        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
-    };
-    for (const auto& word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (word.size() == 1) {  // a digit or a letter, typed in any layout
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, word, {});
-            continue;
-        }
-        if (word.startsWith(QLatin1String("click:"))) {
-            click(find(window, word.mid(6)));
-            continue;
-        }
-        const auto key = word.section(QLatin1Char('*'), 0, 0);
-        const int times = word.contains(QLatin1Char('*')) ? word.section(QLatin1Char('*'), 1).toInt() : 1;
-        QVERIFY2(keys.count(key), qPrintable(key));
-        for (int i = 0; i < times; ++i) {
-            auto* target = QApplication::focusWidget();
-            QVERIFY2(target, "nothing has focus");
-            const auto k = keys.at(key);
-            if (k == Qt::Key_Backtab)
-                QTest::keyClick(target, Qt::Key_Tab);
-            else
-                QTest::keyClick(target, k);
-        }
-    }
-}
-
 void showAndFocus(Vexil& window)
 {
     window.show();
@@ -76,84 +43,6 @@ private slots:
         vexil::prepareApplication();
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         vexil::installAccessibility();
-    }
-
-    void keySequences_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<Bands>("choices");  // bands 1..5
-        QTest::addColumn<QString>("cursor");
-        QTest::addColumn<QString>("nominal");
-        QTest::addColumn<QString>("cues");  // what was said where a key found nothing to do
-        // From start: Op_R has focus; one Tab reaches the selected count "5",
-        // seven more the chart, whose cursor starts on band 1's choice.
-        QTest::newRow("four-band resistor, keys alone")
-            << "Tab Left Tab*7 Down*5 Space Right Down*2 Space Right Down*7 Space Right Down*10 Space"
-            << Bands{Yellow, Violet, Red, Gold, White} << "L4_10"
-            << "4,7 кОм"
-            << "";
-        QTest::newRow("Return and Enter choose too")
-            << "Tab Tab*7 Down Return Right Down*8 Enter" << Bands{Grey, Brown, White, White, White} << "L2_1"
-            << "819000 МОм"
-            << "";
-        QTest::newRow("no wrapping at either end")
-            << "Tab Tab*7 Up Down*20 Space Left Right*9" << Bands{Black, White, White, White, White} << "L5_9"
-            << "99000 МОм"
-            << "начало полосы|конец полосы|первая полоса|последняя полоса";
-        QTest::newRow("inductance: hidden swatches and columns are skipped")
-            << "Down*2 Tab Tab*7 Right*2 Space Right*2 Up*3 Space"
-            << Bands{White, White, Yellow, Black, White} << "L4_0"
-            << "990 мГн"
-            << "последняя полоса|начало полосы";
-        QTest::newRow("cursor leaves a column that three bands hide")
-            << "Tab Tab*7 Right*4 Down click:L3_En" << Bands{White, White, White, White, White} << "L3_9"
-            << "99000 МОм"
-            << "";
-        QTest::newRow("cursor leaves a swatch that inductance hides")
-            << "Tab Tab*7 Right*3 Down*3 click:Op_G" << Bands{White, White, White, Gold, White} << "L4_0"
-            << "99000 Гн"
-            << "";
-        QTest::newRow("typed: a digit chooses and goes on, a Latin letter finds by the Russian layout")
-            << "Tab Left Tab*7 4 7 2 p p Space" << Bands{Yellow, Violet, Red, Gold, White} << "L4_10"
-            << "4,7 кОм"
-            << "";
-        QTest::newRow("typed: a digit the band lacks changes nothing, a Cyrillic letter finds")
-            << "Down*2 Tab Tab*7 Right*2 7 з 4" << Bands{White, White, Yellow, Gold, White} << "L4_10"
-            << "990 мГн"
-            << "нет такого цвета";
-        QTest::newRow("typed: a letter whose only colour is under the cursor, a letter no colour has")
-            << "Tab Tab*7 з з ь" << Bands{White, White, White, White, White} << "L1_5"
-            << "999000 МОм"
-            << "другого нет|нет такого цвета";
-        QTest::newRow("Tab stops on the selected option of each group")
-            << "Down Tab Left Left Tab*8" << Bands{White, White, White, White, White} << "L1_9"
-            << "99000 мкФ"
-            << "";
-    }
-
-    void keySequences()
-    {
-        QFETCH(QString, keys);
-        QFETCH(Bands, choices);
-        QFETCH(QString, cursor);
-        QFETCH(QString, nominal);
-        QFETCH(QString, cues);
-        Vexil window;
-        showAndFocus(window);
-        auto* chart = window.findChild<vexil::ColourChart*>();
-        QStringList said;
-        connect(chart, &vexil::ColourChart::edgeReached, this, [&](vexil::ColourChart::Edge edge) {
-            if (const auto cue = utf8(speech::cue(edge)); said.isEmpty() || said.last() != cue)
-                said << cue;
-        });
-        perform(window, keys);
-        for (int band = 1; band <= 5; ++band)
-            QCOMPARE(window.bandChoice(band), choices.at(static_cast<std::size_t>(band - 1)));
-        QVERIFY(chart && chart->cursor());
-        QCOMPARE(chart->cursor()->objectName(), cursor);
-        QVERIFY(chart->cursor()->isVisible());
-        QCOMPARE(text(window, "R_Full"), nominal);
-        QCOMPARE(said.join(QLatin1Char('|')), cues);
     }
 
     void returnOnCloseEndsTheApplication()
@@ -233,13 +122,13 @@ private slots:
             << ""
             << "L3_10" << false << Bands{White, White, White, White, White};
         QTest::newRow("band 4 digits hidden for inductors")
-            << "click:Op_G"
+            << "Op_G"
             << "L4_5" << false << Bands{White, White, White, Gold, White};
         QTest::newRow("column 5 hidden at four bands")
-            << "click:L4_En"
+            << "L4_En"
             << "L5_1" << false << Bands{White, White, White, White, White};
         QTest::newRow("silver of band 4 for inductors")
-            << "click:Op_G"
+            << "Op_G"
             << "L4_11" << true << Bands{White, White, White, Silver, White};
     }
 

@@ -23,11 +23,6 @@ QRect px(int left, int top, int width, int height)
     return {p(left), p(top), p(width), p(height)};
 }
 
-constexpr int swatchTop(int colour)
-{
-    return colour < 10 ? 4920 - 360 * colour : 5280 + 360 * (colour - 10);
-}
-
 const unsigned kPalette[12] = {0x000000, 0x804040, 0xFF0000, 0xFF8000, 0xFFFF00, 0x00C000,
                                0x00C0C0, 0xFF00FF, 0x808080, 0xFFFFFF, 0xFFC080, 0xC0C0C0};
 
@@ -67,129 +62,44 @@ private slots:
         QVERIFY(sizes.contains(QSize(32, 32)));
     }
 
+    // Every control at its place, with its caption: the layout as the page's
+    // tests check it too (tests/layout.json).
     void controlGeometry_data()
     {
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("rect");
-        const auto row = [](const char* name, const char* parent, QRect rect) {
-            QTest::newRow(name) << QString::fromLatin1(parent) << rect;
-        };
-        row("Frame2", "Vexil", px(120, 0, 2655, 1575));
-        row("Label23", "Frame2", px(120, 150, 1215, 255));
-        row("Op_R", "Frame2", px(360, 480, 2175, 255));
-        row("Op_C", "Frame2", px(360, 840, 2175, 255));
-        row("Op_G", "Frame2", px(360, 1200, 2175, 255));
-        row("Frame1", "Vexil", px(120, 1560, 2655, 855));
-        row("Label1", "Frame1", px(120, 150, 2415, 255));
-        row("L3_En", "Frame1", px(120, 480, 495, 255));
-        row("L4_En", "Frame1", px(975, 480, 495, 255));
-        row("L5_En", "Frame1", px(1800, 480, 495, 255));
-        row("Label14", "Vexil", px(240, 2520, 975, 255));
-        row("Label15", "Vexil", px(1440, 2520, 1215, 255));
-        row("Result", "Vexil", px(240, 2715, 570, 270));
-        row("Ed_Izm", "Vexil", px(840, 2715, 405, 270));
-        row("Label17", "Vexil", px(1260, 2775, 165, 225));
-        row("Result2", "Vexil", px(1440, 2730, 1215, 270));
-        row("Label22", "Vexil", px(216, 3108, 2436, 240));
-        row("R_Full", "Vexil", px(240, 3315, 2415, 285));
-        row("Label16", "Vexil", px(225, 3825, 1575, 255));
-        row("Result3", "Vexil", px(225, 4035, 1575, 285));
-        row("Result4_Txt", "Vexil", px(225, 4425, 1575, 255));
-        row("Result4", "Vexil", px(225, 4635, 1575, 285));
-        row("Exit_Btn", "Vexil", px(240, 5520, 1575, 375));
-        row("Shape3", "Vexil", px(2880, 120, 3615, 5895));
-        row("Shape1", "Vexil", px(3240, 720, 2655, 735));
-        row("Label21", "Vexil", px(5640, 240, 735, 255));
-        const char* headings[] = {"Label18", "Label19", "Label20", "Lab_4", "Lab_5"};
-        for (int b = 1; b <= 5; ++b) {
-            const int left = 3360 + 480 * (b - 1);
-            row(headings[b - 1], "Vexil", px(left, 240, 255, 255));
-            QTest::addRow("Line%d", b) << "Vexil" << px(left, 600, 255, 975);
-            for (int i = 0; i < (b <= 2 ? 10 : 12); ++i)
-                QTest::addRow("L%d_%d", b, i) << "Vexil" << px(left, swatchTop(i), 255, 255);
+        QTest::addColumn<QJsonValue>("caption");
+        for (const auto control : probe::testData(QStringLiteral("layout.json")).array()) {
+            const auto twips = control[u"twips"].toArray();
+            QTest::newRow(qPrintable(control[u"name"].toString()))
+                << control[u"parent"].toString()
+                << px(twips[0].toInt(), twips[1].toInt(), twips[2].toInt(), twips[3].toInt())
+                << control[u"caption"];
         }
-        // Colour names, white at the top down to black, then gold and silver.
-        const int rowColours[] = {9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 10, 11};
-        for (int n = 0; n < 12; ++n)
-            QTest::addRow("Label%d", n + 2) << "Vexil" << px(5640, swatchTop(rowColours[n]), 855, 255);
     }
 
     void controlGeometry()
     {
         QFETCH(QString, parent);
         QFETCH(QRect, rect);
+        QFETCH(QJsonValue, caption);
         Vexil window;
+        // The drawing's two leads are one group, Shape2, and each its index.
         const QString name = QString::fromLatin1(QTest::currentDataTag());
-        const auto found = window.findChildren<QWidget*>(name);
+        const bool lead = name.startsWith(QLatin1String("Shape2_"));
+        QList<QWidget*> found;
+        for (auto* w : window.findChildren<QWidget*>(lead ? QStringLiteral("Shape2") : name))
+            if (!lead || w->property("index").toInt() == name.mid(7).toInt())
+                found << w;
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.front()->parentWidget()->objectName(), parent);
         QCOMPARE(found.front()->geometry(), rect);
-    }
-
-    void leadsOfTheDrawing()
-    {
-        Vexil window;
-        const auto leads = window.findChildren<QWidget*>(QStringLiteral("Shape2"));
-        QCOMPARE(leads.size(), 2);
-        for (auto* lead : leads) {
-            const auto expected =
-                lead->property("index").toInt() == 1 ? px(3000, 1005, 375, 135) : px(5640, 1005, 615, 135);
-            QCOMPARE(lead->geometry(), expected);
-        }
-    }
-
-    void captions_data()
-    {
-        QTest::addColumn<QString>("text");
-        const char* rows[][2] = {
-            {"Label23", "Элемент"},
-            {"Op_R", "Сопротивление"},
-            {"Op_C", "Емкость"},
-            {"Op_G", "Индуктивность"},
-            {"Label1", "Кол-во полос"},
-            {"L3_En", "3"},
-            {"L4_En", "4"},
-            {"L5_En", "5"},
-            {"Label14", "Номинал"},
-            {"Label15", "Множитель"},
-            {"Label17", "x"},
-            {"Label22", "то есть (короче)"},
-            {"Label16", "Допуск + -"},
-            {"Result4_Txt", "Напряжение"},
-            {"Exit_Btn", "Закрыть"},
-            {"Label18", "1"},
-            {"Label19", "2"},
-            {"Label20", "3"},
-            {"Lab_4", "4"},
-            {"Lab_5", "5"},
-            {"Label21", "№ полос"},
-            {"Label2", "Белый"},
-            {"Label3", "Серый"},
-            {"Label4", "Фиолет."},
-            {"Label5", "Голубой"},
-            {"Label6", "Зеленый"},
-            {"Label7", "Желтый"},
-            {"Label8", "Оранжев."},
-            {"Label9", "Красный"},
-            {"Label10", "Коричнев."},
-            {"Label11", "Черный"},
-            {"Label12", "Золотой"},
-            {"Label13", "Серебр."},
-        };
-        for (const auto& [name, text] : rows)
-            QTest::newRow(name) << QString::fromUtf8(text);
-    }
-
-    void captions()
-    {
-        QFETCH(QString, text);
-        Vexil window;
-        auto* w = window.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(w);
-        if (auto* label = qobject_cast<QLabel*>(w))
-            QCOMPARE(label->text(), text);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            QCOMPARE(button->text(), text);
+        if (caption.isUndefined())
+            return;
+        if (auto* label = qobject_cast<QLabel*>(found.front()))
+            QCOMPARE(label->text(), caption.toString());
+        else if (auto* button = qobject_cast<QAbstractButton*>(found.front()))
+            QCOMPARE(button->text(), caption.toString());
         else
             QFAIL("not a captioned control");
     }
