@@ -28,6 +28,8 @@ EM_JS(void, pageSetBackground, (int control, int rgb), { Module.page.setBackgrou
 EM_JS(void, pageMarkChosen, (int control, bool chosen), { Module.page.markChosen(control, chosen); });
 EM_JS(void, pageName, (int control, const char* name), { Module.page.name(control, UTF8ToString(name)); });
 EM_JS(void, pageText, (int control, const char* text), { Module.page.text(control, UTF8ToString(text)); });
+EM_JS(void, pageBand, (int band, const char* name, bool shown),
+      { Module.page.band(band, UTF8ToString(name), shown); });
 EM_JS(void, pageCursor, (int control, bool focus), { Module.page.cursor(control, focus); });
 EM_JS(void, pageSay, (const char* text), { Module.page.say(UTF8ToString(text)); });
 EM_JS(void, pageDescribe, (const char* text), { Module.page.describe(UTF8ToString(text)); });
@@ -62,7 +64,7 @@ public:
     std::optional<Announcements> said;  // once loaded
     chart::Cell cursor{1, White};
 
-    // Each result field, swatch and band heading says in words what it
+    // Each result field, swatch and band's column says in words what it
     // holds now; the chart's cursor stays on a shown swatch.
     void tellChanges()
     {
@@ -71,15 +73,15 @@ public:
             if (control.kind == layout::Kind::Field)
                 pageName(at(layout::field(control.field)), speech::field(reading, control.field).c_str());
         const auto roles = logic.roles();
-        if (roles != told_) {
-            told_ = roles;
-            for (int band = 1; band <= chart::kBands; ++band) {
-                const auto role = roles.at(static_cast<std::size_t>(band - 1));
-                pageName(at(layout::heading(band)), speech::band(role).c_str());
-                for (ColourIndex colour = 0; colour < layout::coloursOfBand(band); ++colour)
-                    pageName(at(layout::swatch(band, colour)), speech::colour(colour, role).c_str());
-            }
+        for (int band = 1; band <= chart::kBands; ++band) {
+            const auto role = roles.at(static_cast<std::size_t>(band - 1));
+            pageBand(band, speech::band(role).c_str(), shown_.at(layout::heading(band)));
+            if (roles == told_)
+                continue;
+            for (ColourIndex colour = 0; colour < layout::coloursOfBand(band); ++colour)
+                pageName(at(layout::swatch(band, colour)), speech::colour(colour, role).c_str());
         }
+        told_ = roles;
         if (!shown(cursor))
             if (const auto landing = chart::nearestLanding(*this, cursor.band))
                 moveCursor(*landing, false);

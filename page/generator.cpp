@@ -194,15 +194,18 @@ public:
             html += "</div>\n";
             break;
         case Kind::Heading:
+            open("div", c, "aria-hidden=\"true\"");
+            html += escaped(c.caption) + "</div>\n";
+            break;
         case Kind::Swatch: break;  // in the chart's grid
         }
         text(c.caption);
-        if (c.kind == Kind::Heading || c.kind == Kind::Swatch)
+        if (c.kind == Kind::Swatch)
             return;
         style(c, layout::pixels(c.rect));  // from the window's or its frame's corner, as the table has it
     }
 
-    // The colour chart: one grid, a row of band headings, then a row a
+    // The colour chart: one grid, a row of band headers, then a row a
     // colour, top to bottom; each swatch a cell that says its colour and
     // what it means in its band, and takes a tap anywhere in its cell.
     void chart()
@@ -210,13 +213,13 @@ public:
         const auto& all = layout::controls();
         html += "<div id=\"ColourChart\" role=\"grid\" aria-label=\"" + escaped(speech::chart()) + "\">\n";
         css += "#ColourChart{" + box(layout::pixels(outline().rect)) + "}\n";
+        // Each column's header says what its band means ("Вторая цифра"),
+        // which the core tells as the kind and band count change; the
+        // headings "1" to "5" only show it.
         html += "<div role=\"row\">";
-        for (int band = 1; band <= chart::kBands; ++band) {
-            const auto& heading = all.at(layout::heading(band));
-            open("div", heading, "role=\"columnheader\" aria-colindex=\"" + std::to_string(band) + "\"");
-            html += escaped(heading.caption) + "</div>";
-            style(heading, within(heading.rect, outline().rect));
-        }
+        for (int band = 1; band <= chart::kBands; ++band)
+            html += "<div role=\"columnheader\" class=\"unseen\" aria-colindex=\"" + std::to_string(band) +
+                    "\"></div>";
         html += "</div>\n";
         for (int row = 0; row < kColourCount; ++row) {
             html += "<div role=\"row\">";

@@ -23,7 +23,9 @@
   function fit() {
     const wide = parseFloat(getComputedStyle(window_).width);
     const viewport = document.querySelector('meta[name="viewport"]');
-    viewport.content = screen.width < wide + 2 * margin ? `width=${wide + 2 * margin}` : "width=device-width, initial-scale=1";
+    const needed = wide + 2 * margin;
+    viewport.content = screen.width < needed ? `width=${needed}, initial-scale=${screen.width / needed}`
+      : "width=device-width, initial-scale=1";
   }
 
   // The decimal separator of the browser's language: "4,7 кОм", "4.7 кОм".
@@ -43,11 +45,12 @@
       elements.push(document.getElementById(core.UTF8ToString(core._vexil_id(i))));
     const input = (i) => elements[i].querySelector("input");
     const handler = (element) => core[`_${element.id}_Click`];
+    const headers = chart.querySelectorAll("[role=columnheader]");
     let cursor = null;
 
     // What the core asks of the page.
     core.page = {
-      show: (i, shown) => { elements[i].hidden = !shown; },
+      show: (i, shown) => { elements[i].hidden = !shown; },  // the core's bools come as 0 and 1
       selected: (i) => input(i).checked,
       select: (i) => {
         if (input(i).checked)
@@ -60,7 +63,7 @@
         return (r << 16) | (g << 8) | b;
       },
       setBackground: (i, rgb) => { elements[i].style.backgroundColor = `#${rgb.toString(16).padStart(6, "0")}`; },
-      markChosen: (i, chosen) => { elements[i].setAttribute("aria-selected", chosen); },
+      markChosen: (i, chosen) => { elements[i].setAttribute("aria-selected", chosen ? "true" : "false"); },
       name: (i, text) => { elements[i].setAttribute("aria-label", text); },
       text: (i, text) => { elements[i].textContent = text; },
       cursor: (i, focus) => {
@@ -70,6 +73,10 @@
         cursor.tabIndex = 0;
         if (focus)
           cursor.focus();
+      },
+      band: (band, name, shown) => {
+        headers[band - 1].textContent = name;
+        headers[band - 1].hidden = !shown;
       },
       say,
       describe: (text) => { state.textContent = text; },
@@ -93,12 +100,20 @@
     for (const radio of window_.querySelectorAll("input"))
       radio.addEventListener("change", then(() => handler(radio.parentElement)()));
     document.getElementById("Exit_Btn").addEventListener("click", then(() => core._Exit_Btn_Click()));
-    // A tap in the gap around a swatch chooses it too.
-    chart.addEventListener("click", then((event) => {
+    // A tap anywhere in a swatch's cell chooses the swatch. Chromium moves
+    // a tap to the nearest element that takes clicks itself: each cell's
+    // reach does, so a tap in a gap goes to its own swatch. A screen
+    // reader's activation comes to the cell itself.
+    const choose = then((event) => {
       const cell = event.target.closest("[data-band]");
-      if (cell)
-        core._SelectBandColour(Number(cell.dataset.band), Number(cell.dataset.colour));
-    }));
+      core._SelectBandColour(Number(cell.dataset.band), Number(cell.dataset.colour));
+    });
+    for (const reach of chart.querySelectorAll(".reach"))
+      reach.addEventListener("click", choose);
+    chart.addEventListener("click", (event) => {
+      if (event.target.matches("[data-band]"))
+        choose(event);
+    });
     const keys = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3, " ": 4, Enter: 4 };
     chart.addEventListener("keydown", then((event) => {
       if (event.ctrlKey || event.altKey || event.metaKey)
