@@ -70,6 +70,11 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const
     return a.mantissa() < 0 ? 0 <=> magnitude : magnitude;
 }
 
+bool Decimal::whole() const
+{
+    return normalised(*this).exponent() >= 0;
+}
+
 bool Decimal::operator==(const Decimal& other) const
 {
     return (*this <=> other) == std::strong_ordering::equal;

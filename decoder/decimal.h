@@ -24,6 +24,9 @@ public:
     // The value times 10^powers (negative powers divide).
     Decimal shifted(int powers) const;
 
+    // Whether it is a whole number, written without a separator.
+    bool whole() const;
+
     // By value: 10 and 1.0e1 compare equal.
     std::strong_ordering operator<=>(const Decimal& other) const;
     bool operator==(const Decimal& other) const;

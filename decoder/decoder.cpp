@@ -187,9 +187,12 @@ ResultTexts decode(const DecoderTables& tables, ComponentKind kind, BandCount co
 
 void Tabl(DecoderView& view, const DecoderTables& tables)
 {
-    const auto kind = view.componentKind();
-    const auto count = view.bandCount();
-    const auto texts = decode(tables, kind, count, view.bandSelection(), view.decimalSeparator());
+    const auto reading = read(tables, view.componentKind(), view.bandCount(), view.bandSelection());
+    // The user's separator, only where a number has a fraction: a browser
+    // takes long to load a language's number rules, and the numbers at
+    // start have none.
+    const bool fraction = !reading.multiplier.whole() || (reading.value && !reading.value->number.whole());
+    const auto texts = vexil::texts(reading, fraction ? view.decimalSeparator() : std::string());
 
     view.setResultText(ResultField::Result, texts.result);
     view.setResultText(ResultField::Result2, texts.result2);

@@ -68,7 +68,8 @@ public:
     virtual ComponentKind componentKind() const = 0;
     virtual BandCount bandCount() const = 0;
     virtual BandSelection bandSelection() const = 0;
-    // The user's decimal separator, e.g. "," in the Russian locale.
+    // The user's decimal separator, e.g. "," in the Russian locale; asked
+    // only where a number needs one.
     virtual std::string decimalSeparator() const = 0;
 
     virtual void setResultText(ResultField field, std::string_view text) = 0;

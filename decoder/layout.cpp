@@ -265,6 +265,38 @@ ControlId field(ResultField which)
     return findIf([&](const Control& c) { return c.kind == Kind::Field && c.field == which; });
 }
 
+namespace {
+
+// The place of the option selected at start among the options of `frame`.
+int selectedAtStart(std::string_view frame)
+{
+    const auto& all = controls();
+    const auto f = static_cast<int>(find(frame));
+    int place = 0;
+    for (const auto& c : all) {
+        if (c.kind != Kind::Option || c.parent != f)
+            continue;
+        if (c.selectedAtStart)
+            return place;
+        ++place;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// The options stand in the enums' order: resistance, capacitance,
+// inductance; three, four, five bands.
+ComponentKind kindAtStart()
+{
+    return static_cast<ComponentKind>(selectedAtStart("Frame2"));
+}
+
+BandCount countAtStart()
+{
+    return static_cast<BandCount>(3 + selectedAtStart("Frame1"));
+}
+
 Rect cellAround(const Rect& swatch)
 {
     const int wide = (kColumnPitch - swatch.width) / 2;

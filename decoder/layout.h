@@ -130,6 +130,10 @@ constexpr int rowFromTop(ColourIndex colour)
     return colour <= White ? White - colour : colour;
 }
 
+// What the options selected at start say: resistance, five bands.
+ComponentKind kindAtStart();
+BandCount countAtStart();
+
 // A swatch's cell: the part of the chart's grid around it, up to halfway
 // to its neighbours.
 Rect cellAround(const Rect& swatch);

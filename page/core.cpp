@@ -34,6 +34,7 @@ EM_JS(void, pageCursor, (int control, bool focus), { Module.page.cursor(control,
 EM_JS(void, pageSay, (const char* text), { Module.page.say(UTF8ToString(text)); });
 EM_JS(void, pageDescribe, (const char* text), { Module.page.describe(UTF8ToString(text)); });
 EM_JS(void, pageClose, (), { Module.page.close(); });
+EM_JS(int, pageSeparator, (), { return Module.page.separator(); });
 
 int at(ControlId control)
 {
@@ -58,8 +59,6 @@ std::string utf8(char32_t c)
 
 class Page final : public FormControls, public chart::Chart {
 public:
-    explicit Page(std::string separator) : separator_(std::move(separator)) {}
-
     FormLogic logic{*this};
     std::optional<Announcements> said;  // once loaded
     chart::Cell cursor{1, White};
@@ -123,7 +122,7 @@ private:
     {
         pageText(at(layout::field(field)), std::string(text).c_str());
     }
-    std::string decimalSeparator() const override { return separator_; }
+    std::string decimalSeparator() const override { return utf8(static_cast<char32_t>(pageSeparator())); }
     void resultsChanged() override
     {
         tellChanges();
@@ -132,14 +131,13 @@ private:
     }
     void closeWindow() override { pageClose(); }
 
-    std::string separator_;
     std::vector<bool> shown_ = [] {
         std::vector<bool> shown;
         for (const auto& control : layout::controls())
             shown.push_back(control.shownAtStart);
         return shown;
     }();
-    BandRoles told_{};
+    BandRoles told_ = bandRoles(layout::kindAtStart(), layout::countAtStart());  // as the page is written
 };
 
 Page* page = nullptr;
@@ -155,15 +153,9 @@ void say(const std::string& text)
 // The handlers by their names, and the events page.js passes on.
 extern "C" {
 
-// The first call: the browser's decimal separator.
-EMSCRIPTEN_KEEPALIVE void vexil_start(char32_t separator)
+EMSCRIPTEN_KEEPALIVE void vexil_start()
 {
-    page = new Page(utf8(separator));  // lives as long as the page
-}
-
-EMSCRIPTEN_KEEPALIVE int vexil_controls()
-{
-    return static_cast<int>(layout::controls().size());
+    page = new Page;  // lives as long as the page
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vexil_id(int control)

@@ -221,6 +221,9 @@ public:
             html += "<div role=\"columnheader\" class=\"unseen\" aria-colindex=\"" + std::to_string(band) +
                     "\"></div>";
         html += "</div>\n";
+        // What each swatch means in its band at start; the core tells each
+        // change of it.
+        const auto roles = bandRoles(layout::kindAtStart(), layout::countAtStart());
         for (int row = 0; row < kColourCount; ++row) {
             html += "<div role=\"row\">";
             for (int band = 1; band <= chart::kBands; ++band) {
@@ -228,10 +231,10 @@ public:
                     if (layout::rowFromTop(colour) != row)
                         continue;
                     const auto& swatch = all.at(layout::swatch(band, colour));
+                    const auto role = roles.at(static_cast<std::size_t>(band - 1));
                     open("div", swatch,
                          "role=\"gridcell\" tabindex=\"-1\" aria-colindex=\"" + std::to_string(band) +
-                             "\" data-band=\"" + std::to_string(band) + "\" data-colour=\"" +
-                             std::to_string(colour) + "\" aria-selected=\"false\"");
+                             "\" aria-label=\"" + escaped(speech::colour(colour, role)) + "\"");
                     html += "<div class=\"reach\"></div></div>";
                     const auto cell = within(swatch.rect, outline().rect);
                     style(swatch, cell);
@@ -257,11 +260,12 @@ public:
         html += "<meta name=\"theme-color\" content=\"" + hex(layout::colours::kBackground) + "\">\n";
         for (const char* sheet : {"fonts.css", "page.css", "layout.css"})
             html += std::string("<link rel=\"stylesheet\" href=\"") + sheet + "\">\n";
-        html += "<script src=\"core.js\" defer></script>\n<script src=\"page.js\" defer></script>\n";
+        html += "<script src=\"core.js\" async></script>\n<script src=\"page.js\" defer></script>\n";
         html += "</head>\n<body>\n";
         // Shown once the core has filled every field and can take clicks.
         html += "<main id=\"Vexil\" aria-label=\"" + escaped(product::kTitle) +
-                "\" aria-describedby=\"vexil-state\" hidden>\n";
+                "\" aria-describedby=\"vexil-state\" data-width=\"" +
+                std::to_string(layout::pixels(layout::kWindow).width) + "\" hidden>\n";
         css += "#Vexil{width:" + px(layout::pixels(layout::kWindow).width) +
                ";height:" + px(layout::pixels(layout::kWindow).height) +
                ";background:" + hex(layout::colours::kBackground) +

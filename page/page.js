@@ -21,17 +21,23 @@
   // enlarges it (no maximum or fixed scale).
   const margin = 8;
   function fit() {
-    const wide = parseFloat(getComputedStyle(window_).width);
+    const wide = Number(window_.dataset.width);
     const viewport = document.querySelector('meta[name="viewport"]');
     const needed = wide + 2 * margin;
-    viewport.content = screen.width < needed ? `width=${needed}, initial-scale=${screen.width / needed}`
+    const content = screen.width < needed ? `width=${needed}, initial-scale=${screen.width / needed}`
       : "width=device-width, initial-scale=1";
+    if (viewport.content !== content)
+      viewport.content = content;
   }
 
   // The decimal separator of the browser's language: "4,7 кОм", "4.7 кОм".
+  // Its number rules take a browser tens of milliseconds to load: asked
+  // where a number first needs it, or once the window shows.
+  let decimal = null;
   function separator() {
-    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-    return parts.find((part) => part.type === "decimal").value.codePointAt(0);
+    decimal ??= new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+      .find((part) => part.type === "decimal").value.codePointAt(0);
+    return decimal;
   }
 
   // Heard once each time: the same words again are a change too.
@@ -40,36 +46,37 @@
   }
 
   function run(core) {
+    // Each control's element, by its place in the layout, found as the
+    // core first asks for it.
     const elements = [];
-    for (let i = 0; i < core._vexil_controls(); ++i)
-      elements.push(document.getElementById(core.UTF8ToString(core._vexil_id(i))));
-    const input = (i) => elements[i].querySelector("input");
+    const element = (i) => (elements[i] ??= document.getElementById(core.UTF8ToString(core._vexil_id(i))));
+    const input = (i) => element(i).querySelector("input");
     const handler = (element) => core[`_${element.id}_Click`];
     const headers = chart.querySelectorAll("[role=columnheader]");
     let cursor = null;
 
     // What the core asks of the page.
     core.page = {
-      show: (i, shown) => { elements[i].hidden = !shown; },  // the core's bools come as 0 and 1
+      show: (i, shown) => { element(i).hidden = !shown; },  // the core's bools come as 0 and 1
       selected: (i) => input(i).checked,
       select: (i) => {
         if (input(i).checked)
           return;
         input(i).checked = true;
-        handler(elements[i])();
+        handler(element(i))();
       },
       background: (i) => {
-        const [r, g, b] = getComputedStyle(elements[i]).backgroundColor.match(/\d+/g).map(Number);
+        const [r, g, b] = getComputedStyle(element(i)).backgroundColor.match(/\d+/g).map(Number);
         return (r << 16) | (g << 8) | b;
       },
-      setBackground: (i, rgb) => { elements[i].style.backgroundColor = `#${rgb.toString(16).padStart(6, "0")}`; },
-      markChosen: (i, chosen) => { elements[i].setAttribute("aria-selected", chosen ? "true" : "false"); },
-      name: (i, text) => { elements[i].setAttribute("aria-label", text); },
-      text: (i, text) => { elements[i].textContent = text; },
+      setBackground: (i, rgb) => { element(i).style.backgroundColor = `#${rgb.toString(16).padStart(6, "0")}`; },
+      markChosen: (i, chosen) => { element(i).setAttribute("aria-selected", chosen ? "true" : "false"); },
+      name: (i, text) => { element(i).setAttribute("aria-label", text); },
+      text: (i, text) => { element(i).textContent = text; },
       cursor: (i, focus) => {
         if (cursor !== null)
           cursor.tabIndex = -1;
-        cursor = elements[i];
+        cursor = element(i);
         cursor.tabIndex = 0;
         if (focus)
           cursor.focus();
@@ -78,6 +85,7 @@
         headers[band - 1].textContent = name;
         headers[band - 1].hidden = !shown;
       },
+      separator,
       say,
       describe: (text) => { state.textContent = text; },
       close: () => {
@@ -91,7 +99,7 @@
       core._vexil_settle();
     };
 
-    core._vexil_start(separator());
+    core._vexil_start();
     // A new run: nothing the browser kept of the last one's choices.
     for (const radio of window_.querySelectorAll("input"))
       radio.checked = radio.defaultChecked;
@@ -104,14 +112,13 @@
     // a tap to the nearest element that takes clicks itself: each cell's
     // reach does, so a tap in a gap goes to its own swatch. A screen
     // reader's activation comes to the cell itself.
-    const choose = then((event) => {
-      const cell = event.target.closest("[data-band]");
-      core._SelectBandColour(Number(cell.dataset.band), Number(cell.dataset.colour));
-    });
+    // A swatch's band and colour, from its name: L3_10.
+    const swatchOf = (target) => target.closest("[role=gridcell]")?.id.slice(1).split("_").map(Number);
+    const choose = then((event) => core._SelectBandColour(...swatchOf(event.target)));
     for (const reach of chart.querySelectorAll(".reach"))
       reach.addEventListener("click", choose);
     chart.addEventListener("click", (event) => {
-      if (event.target.matches("[data-band]"))
+      if (event.target.matches("[role=gridcell]"))
         choose(event);
     });
     const keys = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3, " ": 4, Enter: 4 };
@@ -123,16 +130,16 @@
         event.preventDefault();
     }));
     window_.addEventListener("focusin", (event) => {
-      const cell = event.target.closest("[data-band]");
-      if (cell)
-        core._vexil_cell_focused(Number(cell.dataset.band), Number(cell.dataset.colour));
+      const swatch = swatchOf(event.target);
+      if (swatch)
+        core._vexil_cell_focused(...swatch);
       else
         core._vexil_focused();
     });
     document.querySelector("#vexil-closed button").addEventListener("click", () => location.reload());
 
     window_.hidden = false;
-    input(elements.findIndex((element) => element.id === "Op_R")).focus({ focusVisible: false });
+    requestAnimationFrame(settled);
   }
 
   fit();
@@ -141,22 +148,45 @@
     show("vexil-unable");
     return;
   }
-  try {
-    VexilCore().ready.then(run, () => show("vexil-failed"));
-  } catch {
-    show("vexil-failed");
+  // The core's script comes on its own (async): waited for where it has
+  // not yet run. Opened as a file, the core comes in one script after it
+  // (a file may fetch no WebAssembly beside it).
+  const script = (element) => new Promise((resolve, reject) => {
+    element.addEventListener("load", resolve);
+    element.addEventListener("error", reject);
+  });
+  const coreScript = document.querySelector('script[src="core.js"]');
+  let loaded = typeof VexilCore === "function" ? Promise.resolve() : script(coreScript);
+  if (location.protocol === "file:") {
+    loaded = loaded.then(() => {
+      const inOne = document.createElement("script");
+      inOne.src = "core-file.js";
+      document.head.append(inOne);
+      return script(inOne);
+    });
   }
+  // Its script gives the core, or, where it compiles as it downloads, a
+  // promise of it; either is ready with itself.
+  loaded.then(() => VexilCore()).then((core) => core.ready).then(run).catch((error) => {
+    console.error(error);
+    show("vexil-failed");
+  });
 
-  // Served, it can be installed, and after the first visit it opens
-  // without a network; a new version takes over at once, and the page
-  // loads its files. (A file may fetch neither a manifest nor a worker.)
-  if (location.protocol === "file:")
-    return;
-  const manifest = document.createElement("link");
-  manifest.rel = "manifest";
-  manifest.href = "manifest.webmanifest";
-  document.head.append(manifest);
-  if ("serviceWorker" in navigator) {
+  // Once the window shows: the focus, the language's number rules, and,
+  // served, the manifest that makes it installable and the worker that
+  // keeps it for offline use; a new version takes over at once, and the
+  // page loads its files. (A file may fetch neither a manifest nor a worker.)
+  function settled() {
+    document.querySelector("#Op_R input").focus({ focusVisible: false });
+    setTimeout(separator);
+    if (location.protocol === "file:")
+      return;
+    const manifest = document.createElement("link");
+    manifest.rel = "manifest";
+    manifest.href = "manifest.webmanifest";
+    document.head.append(manifest);
+    if (!("serviceWorker" in navigator))
+      return;
     const updating = navigator.serviceWorker.controller !== null;
     navigator.serviceWorker.register("sw.js");
     navigator.serviceWorker.addEventListener("controllerchange", () => {

@@ -164,7 +164,7 @@ class PageTest(unittest.TestCase):
                 for band, colour in case.get("stripes", {}).items():
                     self.assertEqual(self.colour(f"Line{band}"), self.colour(f"L{band}_{colours.index(colour)}"))
                 chosen = self.js("[1, 2, 3, 4, 5].map(b => document.querySelector("
-                                 "`[data-band='${b}'][aria-selected=true]`).dataset.colour)")
+                                 "`[id^=L${b}_][aria-selected=true]`).id.split('_')[1])")
                 for band, colour in case.get("stripes", {}).items():
                     self.assertEqual(chosen[int(band) - 1], str(colours.index(colour)), f"band {band}")
                 if "bands" in case:
@@ -227,7 +227,7 @@ class PageTest(unittest.TestCase):
         seen = self.js("[visualViewport.offsetLeft, visualViewport.offsetLeft + visualViewport.width]")
         self.assertTrue(seen[0] <= window_[0] and window_[1] <= seen[1], (window_, seen))
         chance = random.Random(34)
-        cells = self.js("[...document.querySelectorAll('[data-band]')].filter(c => c.checkVisibility())"
+        cells = self.js("[...document.querySelectorAll('[role=gridcell]')].filter(c => c.checkVisibility())"
                         ".map(c => [c.id, ...(r => [r.left, r.top, r.width, r.height])"
                         "(c.querySelector('.reach').getBoundingClientRect())])")
         for _ in range(40):
