@@ -2,8 +2,9 @@
 """The page's speed budget, against a baseline measured in the same run: a
 static page with the same captions and texts and no script (the page as it
 stands once started, its scripts taken out). Each is loaded ROUNDS times,
-alternately, in a fresh headless Chromium with nothing cached, as measured
-and with the CPU slowed 4 times, as Lighthouse does for a phone: the time
+alternately, as measured and with the CPU slowed 4 times, as Lighthouse does for a phone, in one
+headless Chromium that caches nothing (a browser started for each load
+measures mostly its own start, which varies by a third here): the time
 from the start of loading to the first animation frame in which the window
 shows R_Full's text. With OTHER, another site (say an older build), that
 one too, timed at its first frame drawn, in the same rounds. And the first
@@ -68,14 +69,10 @@ def static_copy(site):
     (site / "static.html").write_text("<!DOCTYPE html>\n" + page, encoding="utf-8")
 
 
-def load(url, slower, drawn):
-    with browser.chromium(flags=["--use-angle=swiftshader", "--enable-unsafe-swiftshader"] if drawn else []) as driver:
-        if slower:
-            driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
-        if drawn:
-            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": DRAWN})
-        driver.get(url)
-        return browser.first_frame(driver, 60)
+def load(driver, url):
+    driver.get("about:blank")
+    driver.get(url)
+    return browser.first_frame(driver, 60)
 
 
 def main():
@@ -97,11 +94,15 @@ def main():
             pages.append(("other", "other", "", True))
         for slower in (False, True):
             times = {name: [] for name, *_ in pages}
-            with browser.serve(sites["page"]) as page_url, browser.serve(sites.get("other", site)) as other_url:
+            with browser.serve(sites["page"]) as page_url, browser.serve(sites.get("other", site)) as other_url, \
+                    browser.chromium(flags=["--use-angle=swiftshader", "--enable-unsafe-swiftshader"]) as driver:
+                driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+                driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4 if slower else 1})
+                driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": DRAWN})
                 urls = {"page": page_url, "other": other_url}
                 for _ in range(rounds):
                     for name, where, path, drawn in pages:
-                        times[name].append(load(urls[where] + path, slower, drawn))
+                        times[name].append(load(driver, urls[where] + path))
             median = {name: statistics.median(t) for name, t in times.items()}
             # The machine's speed drifts between rounds: each round's own ratio too.
             paired = statistics.median(p / s for p, s in zip(times["page"], times["static"]))
