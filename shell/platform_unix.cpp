@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 
@@ -59,32 +61,46 @@ Answer askX()
 
 // Asks in a child process, so that a server that accepts and never answers
 // (hung, or stopped) holds up the start for kPatience and no longer. None
-// when it did not answer in time.
+// when it did not answer in time. Where no child can be had (a process
+// limit reached) or the wait itself fails, asks here, with no limit: a
+// display that answers is never reported silent.
 std::optional<Answer> askWithin(Answer (*ask)())
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         return ask();
     const pid_t child = fork();
+    if (child < 0) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        return ask();
+    }
     if (child == 0) {
         close(pipeEnds[0]);
         const Answer answer = ask();
         _exit(write(pipeEnds[1], &answer, 1) == 1 ? 0 : 1);
     }
     close(pipeEnds[1]);
-    pollfd reply{pipeEnds[0], POLLIN, 0};
+    // A signal cuts a wait short: waited again for the time that is left.
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    int ready = -1;
+    do {
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd reply{pipeEnds[0], POLLIN, 0};
+        ready = poll(&reply, 1, static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0)));
+    } while (ready < 0 && errno == EINTR);
     Answer answer = Answer::Refused;
-    const bool inTime = child > 0 && poll(&reply, 1, static_cast<int>(kPatience.count())) == 1;
     // A child that died without a word counts as refused.
-    if (inTime && read(pipeEnds[0], &answer, 1) != 1)
+    if (ready == 1 && read(pipeEnds[0], &answer, 1) != 1)
         answer = Answer::Refused;
     close(pipeEnds[0]);
-    if (child > 0) {
-        if (!inTime)
-            kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-    }
-    return inTime ? std::optional<Answer>(answer) : std::nullopt;
+    if (ready != 1)
+        kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    if (ready < 0)
+        return ask();
+    return ready == 1 ? std::optional<Answer>(answer) : std::nullopt;
 }
 
 bool waylandPluginInstalled()

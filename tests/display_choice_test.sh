@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Which display Vexil opens, or the one line it prints where none answers:
-# tests/display_choice_test.sh VEXIL. Run through scripts/with-xvfb, whose
-# X server is the live display of the last rows.
+# tests/display_choice_test.sh VEXIL FAULTS. Run through scripts/with-xvfb,
+# whose X server is the live display of the last rows. FAULTS is a library
+# that fails fork or poll as a loaded system may (fault_injection.cpp).
 set -uo pipefail
 vexil=$1
+faults=$2
 live_x=$DISPLAY
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
@@ -55,18 +57,63 @@ rows=(
     "WAYLAND_DISPLAY=silent-wayland DISPLAY=$live_x|running|"
     "DISPLAY=127.0.0.1:77|1|vexil: cannot open a display: WAYLAND_DISPLAY is unset, X display 127.0.0.1:77 did not answer within 2 s"
     "QT_QPA_PLATFORM=xcb DISPLAY=$live_x|running|"
+    "LD_PRELOAD=$faults VEXIL_FAULT=fork DISPLAY=$live_x|running|"
+    "LD_PRELOAD=$faults VEXIL_FAULT=poll DISPLAY=$live_x|running|"
     "WAYLAND_DISPLAY=live-wayland DISPLAY=$live_x WAYLAND_DEBUG=1|native|"
     "WAYLAND_SOCKET=inherited WAYLAND_DEBUG=1|native|"
 )
 
 # Where on the screen the window's teal begins (its first row, and that
 # row's first column).
+# After a barrier: the window's corner is back at $1 within five seconds, as
+# the compositor's last frame reaches the screen; else where it is.
+back_at() {
+    for _ in $(seq 50); do
+        [[ $(corner) == "$1" ]] && return
+        sleep 0.1
+    done
+    corner
+}
 corner() {
     import -window root -depth 8 ppm:- | python3 -c 'import sys
 _, size, _, pixels = sys.stdin.buffer.read().split(b"\n", 3)
 width = int(size.split()[0])
 at = next((i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\x00\x40\x40"), -1)
 print(at % width, at // width)'
+}
+
+# Waits, by the client's own log (WAYLAND_DEBUG), until it holds COUNT
+# lines matching PATTERN (extended) and, after the last of them, the client has
+# acknowledged a configure and the compositor has since shown a frame of
+# the window's (a frame callback done): the window is as the compositor
+# left it. Says so where that never comes.
+settled() {
+    local out=$1 pattern=$2 count=$3
+    for _ in $(seq 100); do
+        [[ $(grep -Eac -- "$pattern" "$out") -ge $count ]] && P=$pattern awk '
+            BEGIN { p = ENVIRON["P"] }
+            function callback() { match($0, /wl_callback@[0-9]+/); return substr($0, RSTART, RLENGTH) }
+            /\.frame\(new id wl_callback@/ { frames[callback()] = 1 }
+            /\.sync\(new id wl_callback@/ { delete frames[callback()] }
+            $0 ~ p { s = 1 }
+            s == 1 && /ack_configure/ { s = 2 }
+            /wl_callback@[0-9]+\.done\(/ { if (s == 2 && callback() in frames) s = 3; delete frames[callback()] }
+            END { exit s != 3 }' "$out" && return
+        sleep 0.1
+    done
+    echo "never settled after $pattern"
+}
+# Until the client has had a key, after whatever came before it from the
+# compositor's input: a barrier after input that should change nothing.
+key_barrier() {
+    local out=$1 before
+    before=$(grep -ac 'wl_keyboard@[0-9]*\.key(.*, 42, 0)' "$out")
+    xdotool key shift
+    for _ in $(seq 100); do
+        (($(grep -ac 'wl_keyboard@[0-9]*\.key(.*, 42, 0)' "$out") > before)) && return
+        sleep 0.1
+    done
+    echo "no key reached the window"
 }
 
 # On the compositor: a native window of the fixed size (441 × 407 under a
@@ -79,19 +126,23 @@ native() {
         grep -q set_window_geometry "$out" && break
         sleep 0.2
     done
+    settled "$out" set_window_geometry 1
     xdotool mousemove 404 15 click 1 mousemove 380 10 click 1
-    sleep 1
-    local before
+    key_barrier "$out"
+    local before at
     before=$(corner)
-    for _ in 1 2 3; do
+    # Weston maximizes it, and it asks back at once to be as it was.
+    for count in 1 2 3; do
         xdotool key super+shift+m
-        sleep 1
+        settled "$out" unset_maximized "$count"
     done
-    [[ $(corner) == "$before" ]] || echo "moved by maximize from $before to $(corner)"
+    at=$(back_at "$before")
+    [[ -z $at ]] || echo "moved by maximize from $before to $at"
     xdotool key super+shift+f
-    sleep 1
+    settled "$out" unset_fullscreen 1
     kill -0 "$pid" || { echo "died: $(grep -a -m1 error "$out")"; return; }
-    [[ $(corner) == "$before" ]] || echo "moved by full screen from $before to $(corner)"
+    at=$(back_at "$before")
+    [[ -z $at ]] || echo "moved by full screen from $before to $at"
     for request in 'set_title("Vexil...!")' 'set_app_id("org.vexil.Vexil")' \
         'set_min_size(441, 427)' 'set_max_size(441, 427)'; do
         grep -qF "$request" "$out" || { echo "no $request"; return; }
@@ -181,15 +232,13 @@ csd_on_sway() {
     env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 WAYLAND_DEBUG=1 \
         "$vexil" >"$dir/out" 2>&1 &
     pid=$!
-    for _ in $(seq 100); do
-        grep -q 'set_min_size(441, 427)' "$dir/out" && break
-        sleep 0.1
-    done
-    sleep 1
+    settled "$dir/out" 'set_min_size\(441, 427\)' 1
     XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 grim "$shot"
     # Tiled, sway draws the title bar across the tile: the program's goes.
+    local configures
+    configures=$(grep -Eac 'xdg_toplevel@[0-9]+\.configure\(' "$dir/out")
     SWAYSOCK=$(echo "$dir"/sway-ipc.*.sock) swaymsg floating disable >/dev/null
-    sleep 1
+    settled "$dir/out" 'xdg_toplevel@[0-9]+\.configure\(' $((configures + 1))
     XDG_RUNTIME_DIR="$dir" WAYLAND_DISPLAY=wayland-1 grim "$dir/tiled.png"
     [[ $(convert "$dir/tiled.png" -format %c histogram:info:- | grep -c '#000080 ') == 0 ]] ||
         echo "two title bars when tiled"
