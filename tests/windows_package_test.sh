@@ -36,14 +36,20 @@ running() {
     # Searched afresh each time: a Wine window that vanishes mid-search
     # makes xdotool fail with BadWindow.
     window=
-    for _ in $(seq 240); do
+    for _ in $(seq 1200); do
         window=$(xdotool search --onlyvisible --name '^Vexil\.\.\.!$' 2>/dev/null | head -n 1) || true
         [[ -n $window ]] && break
-        sleep 0.5
+        sleep 0.1
     done
     [[ -n $window ]] || { kill "$pid"; fail "no window from $1"; }
     xdotool getwindowgeometry "$window" | grep 'Geometry: 441x407' >/dev/null || { kill "$pid"; fail "client area of $1"; }
-    sleep 1
+    # It takes clicks once it has painted: the form's teal beside "Закрыть".
+    for _ in $(seq 200); do
+        [[ $(import -window "$window" -crop 1x1+130+380 -depth 8 txt:- 2>/dev/null) == *'#004040'* ]] && return
+        sleep 0.1
+    done
+    kill "$pid"
+    fail "$1 never painted its window"
 }
 # ... and "Закрыть" ends it with status 0.
 starts() {
