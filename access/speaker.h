@@ -6,11 +6,11 @@ class QString;
 // How a screen reader is told what it cannot read by itself, and when it
 // speaks it. One implementation file for each platform: speaker_unix.cpp
 // (AT-SPI, as Orca reads it), speaker_windows.cpp (UI Automation), with
-// speaker_desktop.cpp for both; speaker_web.cpp (the page's live region).
+// speaker_desktop.cpp for both. (The page says its words in a live region
+// of its own.)
 namespace vexil::speaker {
 
-// Whether anything listens: on the desktop a screen reader, if one runs;
-// in a page its live region, always.
+// Whether anything listens: a screen reader, if one runs.
 bool listening();
 
 // Says `text` at once, of `focus`, the object the screen reader follows.

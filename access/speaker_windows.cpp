@@ -55,6 +55,8 @@ void selectedChanged(QAccessibleInterface*, bool) {}
 // expect of an application's own announcements. Where the Qt built with
 // has QAccessibleAnnouncementEvent (Qt 6.8 and later), that says it on
 // every platform, and this goes.
+static_assert(QT_VERSION < QT_VERSION_CHECK(6, 8, 0),
+              "Qt 6.8 says announcements itself (QAccessibleAnnouncementEvent): this notification goes");
 bool say(QAccessibleInterface*, const QString& text)
 {
     const auto& api = uia();

@@ -15,8 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The layout's text fits its boxes in Liberation Sans (Arial's metrics).
 # Qt's platform interface, through which the shell finds its Wayland
-# toplevel, is not bound by Qt's binary compatibility: the Qt it was built
-# with, exactly, as Debian has every user of Qt's private API say.
+# toplevel, is not bound by Qt's binary compatibility, nor are the name and
+# object paths of Qt's own accessibility connection, on which the speaker
+# sends (speaker_unix.cpp): the Qt it was built with, exactly, as Debian has
+# every user of Qt's private API say.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2, qt6-base-abi (= ${Qt6_VERSION})")
 # Native on a Wayland desktop; without it Vexil still runs, through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

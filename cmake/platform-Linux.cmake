@@ -1,4 +1,4 @@
-# Which of the per-platform source files (faces_unix.cpp, display_unix.cpp …) this system builds.
+# Which of the per-platform source files (faces_unix.cpp, platform_unix.cpp, speaker_unix.cpp …) this system builds.
 set(VEXIL_PLATFORM unix)
 
 # Debian's standard hardening for what is shipped: stack protector,
