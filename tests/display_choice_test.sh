@@ -65,6 +65,13 @@ rows=(
 
 # Where on the screen the window's teal begins (its first row, and that
 # row's first column).
+corner() {
+    import -window root -depth 8 ppm:- | python3 -c 'import sys
+_, size, _, pixels = sys.stdin.buffer.read().split(b"\n", 3)
+width = int(size.split()[0])
+at = next((i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\x00\x40\x40"), -1)
+print(at % width, at // width)'
+}
 # After a barrier: the window's corner is back at $1 within five seconds, as
 # the compositor's last frame reaches the screen; else where it is.
 back_at() {
@@ -74,13 +81,6 @@ back_at() {
     done
     corner
 }
-corner() {
-    import -window root -depth 8 ppm:- | python3 -c 'import sys
-_, size, _, pixels = sys.stdin.buffer.read().split(b"\n", 3)
-width = int(size.split()[0])
-at = next((i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\x00\x40\x40"), -1)
-print(at % width, at // width)'
-}
 
 # Waits, by the client's own log (WAYLAND_DEBUG), until it holds COUNT
 # lines matching PATTERN (extended) and, after the last of them, the client has
@@ -89,7 +89,7 @@ print(at % width, at // width)'
 # left it. Says so where that never comes.
 settled() {
     local out=$1 pattern=$2 count=$3
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [[ $(grep -Eac -- "$pattern" "$out") -ge $count ]] && P=$pattern awk '
             BEGIN { p = ENVIRON["P"] }
             function callback() { match($0, /wl_callback@[0-9]+/); return substr($0, RSTART, RLENGTH) }
@@ -106,11 +106,11 @@ settled() {
 # Until the client has had a key, after whatever came before it from the
 # compositor's input: a barrier after input that should change nothing.
 key_barrier() {
-    local out=$1 before
-    before=$(grep -ac 'wl_keyboard@[0-9]*\.key(.*, 42, 0)' "$out")
+    local out=$1 before released='wl_keyboard@[0-9]*\.key(.*, 42, 0)'  # shift let go
+    before=$(grep -ac "$released" "$out")
     xdotool key shift
     for _ in $(seq 100); do
-        (($(grep -ac 'wl_keyboard@[0-9]*\.key(.*, 42, 0)' "$out") > before)) && return
+        (($(grep -ac "$released" "$out") > before)) && return
         sleep 0.1
     done
     echo "no key reached the window"
@@ -122,10 +122,6 @@ key_barrier() {
 # shortcuts, leave as it is and where it was.
 native() {
     local pid=$1 out=$2 request
-    for _ in $(seq 100); do
-        grep -q set_window_geometry "$out" && break
-        sleep 0.2
-    done
     settled "$out" set_window_geometry 1
     xdotool mousemove 404 15 click 1 mousemove 380 10 click 1
     key_barrier "$out"
